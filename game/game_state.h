@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace rakamlik {
+
+// The window's own variables for the game. Every field is a 16-bit signed
+// integer and starts at 0; the window owns the one instance by value.
+// Everything else the player sees lives in the controls themselves.
+struct GameState {
+    std::array<std::int16_t, 4> secretDigits{}; // index 0 is the leftmost digit
+    std::int16_t lastDigit = 0;                 // digit of the keypad button pressed last
+    std::array<std::int16_t, 4> guessDigits{};  // the guess, in the order typed
+    std::int16_t entryCount = 0;                // digits typed of the guess in progress
+    std::int16_t nearCount = 0;                 // last score: digits present elsewhere
+    std::int16_t exactCount = 0;                // last score: digits in place
+    std::int16_t tryCount = 0;                  // guesses completed in this game
+    std::array<std::int16_t, 10> memoStates{};  // colour state of the memo button of digit k
+
+    friend bool operator==(const GameState&, const GameState&) = default;
+};
+
+} // namespace rakamlik

@@ -1,0 +1,16 @@
+#include "game/reveal.h"
+
+namespace rakamlik {
+
+std::string revealText(const std::array<std::int16_t, 4>& secret) {
+    std::string text;
+    for (const std::int16_t digit : secret) {
+        if (digit >= 0) {
+            text += ' ';
+        }
+        text += std::to_string(digit);
+    }
+    return text;
+}
+
+} // namespace rakamlik

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace rakamlik {
+
+// The secret as the message label shows it: each digit behind a blank sign place, " 5 0 8 2".
+std::string revealText(const std::array<std::int16_t, 4>& secret);
+
+} // namespace rakamlik

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace rakamlik {
+
+// How a guess fares against the secret: digits in their place, and digits found at another place.
+struct Score {
+    std::int16_t exact = 0;
+    std::int16_t near = 0;
+    friend constexpr bool operator==(Score, Score) = default;
+};
+
+Score score(const std::array<std::int16_t, 4>& guess,
+            const std::array<std::int16_t, 4>& secret) noexcept;
+
+// The template image box (Image11 to Image25) whose picture shows the score's marks, Image21 being
+// the empty one. Only the fourteen scores that four different digits can reach have a picture.
+std::optional<int> markerImage(Score s) noexcept;
+
+} // namespace rakamlik
