@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The game's pictures, built into the program. Each pixmap comes at double resolution (device
+// pixel ratio 2) when the application's device pixel ratio is above 1, so its
+// deviceIndependentSize() is always the natural size given below. Call from the GUI thread, after
+// the QGuiApplication exists.
+namespace rakamlik::pictures {
+
+// The dial's faces: 0 is the rest face, 1..7 the steps. 109 x 74 logical pixels.
+QPixmap face(int n);
+// A ledger marker with `blue` marks in place and `red` marks elsewhere; a null pixmap for (0, 0).
+QPixmap marker(int blue, int red);
+// The board's parchment backdrop, 404 x 382 logical pixels.
+QPixmap backdrop();
+// The window icon (16 and 32 px, with their @2x variants).
+QIcon icon();
+
+} // namespace rakamlik::pictures
