@@ -1,0 +1,55 @@
+#include "application.h"
+
+#include "assets/pictures.h"
+#include "design.h"
+#include "fonts.h"
+
+#include <QMessageBox>
+#include <QPalette>
+#include <QStyleFactory>
+
+#include <cstdlib>
+#include <exception>
+#include <utility>
+
+namespace rakamlik {
+
+Application::Application(int& argc, char** argv, FatalReporter report)
+    : QApplication(argc, argv), report_(std::move(report)) {
+    setApplicationName(QString::fromLatin1(design::windowTitle));
+    setDesktopFileName(QStringLiteral("rakamlik"));
+    // Fusion draws a button's caption in exactly the palette's ButtonText,
+    // which the keypad and the memo buttons rely on.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const Rgb grey = design::windowColour;
+    setPalette(QPalette(QColor(grey.r, grey.g, grey.b)));
+    setFont(fontFor(design::defaultFont));
+    setWindowIcon(pictures::icon());
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        fail(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        fail(QStringLiteral("bilinmeyen hata"));
+    }
+    return false;
+}
+
+void Application::fail(const QString& what) {
+    // An error while the report is up (its message box runs events too)
+    // must not report again.
+    if (std::exchange(failing_, true)) {
+        return;
+    }
+    report_(QStringLiteral("Beklenmeyen bir hata oldu ve Rakamlik kapanacak.\n\n%1").arg(what));
+    exit(EXIT_FAILURE);
+}
+
+void Application::showFatalError(const QString& message) {
+    QMessageBox::critical(nullptr, QString::fromLatin1(design::windowTitle), message);
+}
+
+} // namespace rakamlik

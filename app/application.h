@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+namespace rakamlik {
+
+// The program's application object: the look every control relies on, and
+// the last line of defence. An exception that escapes an event handler is
+// reported, naming the error, and the program then ends with a non-zero
+// status: after an unexpected error the game's state can't be trusted.
+class Application : public QApplication {
+    Q_OBJECT
+
+public:
+    using FatalReporter = std::function<void(const QString& message)>;
+
+    // `report` tells the user about a fatal error; it must return once the
+    // user has seen it. By default it is a message box.
+    Application(int& argc, char** argv, FatalReporter report = showFatalError);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Reports `what` and leaves the event loop with a failure status.
+    void fail(const QString& what);
+
+    static void showFatalError(const QString& message);
+
+private:
+    FatalReporter report_;
+    bool failing_ = false;
+};
+
+} // namespace rakamlik

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QString>
+
+class QPushButton;
+
+namespace rakamlik {
+
+// Sets a button's caption colour for the Active and Inactive groups only,
+// so that a disabled button keeps the platform's greyed caption.
+void setCaptionColour(QPushButton* button, const QColor& colour);
+
+// What an image box shows: a picture and the words a screen reader says
+// for it. An empty picture shows nothing.
+struct Picture {
+    QPixmap pixmap;
+    QString text;
+    bool isEmpty() const { return pixmap.isNull(); }
+};
+
+// A label: its back colour over its whole area, its caption in its fore
+// colour, and optionally a one-pixel black frame.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    void setSingleFrame(bool on);
+    bool hasSingleFrame() const { return singleFrame_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool singleFrame_ = false;
+};
+
+// An image box. With stretch the picture is scaled to the box; without it
+// the box takes the picture's natural size whenever a picture is set. An
+// empty picture shows nothing at all, not even a frame.
+class ImageBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    // Shows a copy of `picture`; later changes to the source don't reach it.
+    void setPicture(const Picture& picture);
+    const Picture& picture() const { return picture_; }
+
+    void setStretch(bool on) { stretch_ = on; }
+    bool stretch() const { return stretch_; }
+    void setSingleFrame(bool on);
+    bool hasSingleFrame() const { return singleFrame_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+    bool stretch_ = false;
+    bool singleFrame_ = false;
+};
+
+// A 3-D panel that holds other controls: a bevelled frame on its back
+// colour, and a caption either centred or in the lower right corner.
+class Panel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit Panel(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption, bool bottomRight);
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    bool bottomRight_ = false;
+};
+
+} // namespace rakamlik
