@@ -67,8 +67,9 @@ private slots:
     void initTestCase() {
         // The second run of this test sets a scale factor and says which ratio it must produce.
         const QByteArray expected = qgetenv("RAKAMLIK_EXPECTED_PIXEL_RATIO");
-        if (!expected.isEmpty())
+        if (!expected.isEmpty()) {
             QCOMPARE(qGuiApp->devicePixelRatio(), expected.toDouble());
+        }
     }
 
     void sizesAndMargins_data() {
@@ -76,18 +77,21 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("margin");
         for (int scale : {1, 2}) {
-            for (int n = 0; n <= 7; ++n)
+            for (int n = 0; n <= 7; ++n) {
                 addRow(variant(QStringLiteral("face%1").arg(n), scale), QSize{109, 74} * scale,
                        2 * scale);
-            for (auto [blue, red] : markerPairs)
+            }
+            for (auto [blue, red] : markerPairs) {
                 addRow(variant(markerName(blue, red), scale),
                        QSize{24 * (blue + red) - 1, 19} * scale, 2 * scale);
+            }
             addRow(variant(QStringLiteral("backdrop"), scale), QSize{404, 382} * scale, 0);
             addRow(variant(QStringLiteral("icon16"), scale), QSize{16, 16} * scale, 0);
             addRow(variant(QStringLiteral("icon32"), scale), QSize{32, 32} * scale, 0);
         }
-        for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
             addRow(QStringLiteral("hicolor/%1x%1/apps/rakamlik").arg(n), QSize{n, n}, 0);
+        }
     }
     // Faces and markers keep exactly 2 px (4 at 2x) of transparent margin on every side.
     void sizesAndMargins() {
@@ -96,12 +100,15 @@ private slots:
         QFETCH(int, margin);
         const QImage image = load(name);
         QCOMPARE(image.size(), size);
-        if (margin == 0)
+        if (margin == 0) {
             return;
+        }
         QRect drawn;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
                 drawn |= qAlpha(image.pixel(x, y)) != 0 ? QRect{x, y, 1, 1} : QRect{};
+            }
+        }
         QCOMPARE(drawn, image.rect().adjusted(margin, margin, -margin, -margin));
     }
 
@@ -110,8 +117,9 @@ private slots:
         QTest::addColumn<int>("red");
         QTest::addColumn<int>("scale");
         for (int scale : {1, 2}) {
-            for (auto [blue, red] : markerPairs)
+            for (auto [blue, red] : markerPairs) {
                 QTest::addRow("%d blue %d red at %dx", blue, red, scale) << blue << red << scale;
+            }
         }
     }
     // Blue marks first, then red ones, with clear ground between them. Every pixel of the 12 x 8
@@ -135,13 +143,16 @@ private slots:
                 }
             }
             const QRect mark{QPoint{2 + 24 * i, 2} * scale, QSize{19, 15} * scale};
-            for (int y = mark.top(); y <= mark.bottom(); ++y)
-                for (int x = mark.left(); x <= mark.right(); ++x)
+            for (int y = mark.top(); y <= mark.bottom(); ++y) {
+                for (int x = mark.left(); x <= mark.right(); ++x) {
                     QVERIFY(
                         QList<QRgb>({colour::black, body, highlight}).contains(image.pixel(x, y)));
+                }
+            }
             for (int x = mark.right() + 1;
-                 x < std::min(mark.right() + 1 + 5 * scale, image.width()); ++x)
+                 x < std::min(mark.right() + 1 + 5 * scale, image.width()); ++x) {
                 QCOMPARE(qAlpha(image.pixel(x, 10 * scale)), 0);
+            }
         }
     }
 
@@ -170,8 +181,9 @@ private slots:
         const QImage image = load(variant(QStringLiteral("face%1").arg(face), scale));
         QCOMPARE(image.pixel(2 * scale, 2 * scale), colour::grey);
         for (QRgb other : {colour::green, colour::yellow, colour::red}) {
-            if (other != fill)
+            if (other != fill) {
                 QCOMPARE(count(image, other), 0);
+            }
         }
         const int filled = fill == 0 ? 0 : count(image, fill);
         const int whites = count(image, colour::white);
@@ -191,8 +203,9 @@ private slots:
                 const QPointF at{x + 0.5, y + 0.5};
                 const QRgb c = image.pixel(x, y);
                 const bool bluish = qBlue(c) >= 192 && qBlue(c) - qRed(c) >= 32;
-                if (bluish && QLineF{hub, at}.length() > QLineF{hub, farthest}.length())
+                if (bluish && QLineF{hub, at}.length() > QLineF{hub, farthest}.length()) {
                     farthest = at;
+                }
             }
         }
         const double miss = QLineF(farthest, tip).length();
@@ -208,10 +221,13 @@ private slots:
     void backdrop() {
         QFETCH(int, scale);
         const QImage image = load(variant(QStringLiteral("backdrop"), scale));
-        const int low[3] = {233, 212, 159}, high[3] = {255, 246, 193}, average[3] = {250, 230, 177};
+        const int low[3] = {233, 212, 159};
+        const int high[3] = {255, 246, 193};
+        const int average[3] = {250, 230, 177};
         const double n = double(image.width()) * image.height();
         for (int i = 0; i < 3; ++i) {
-            double sum = 0, squares = 0;
+            double sum = 0;
+            double squares = 0;
             for (QRgb c : pixels(image)) {
                 const int v = i == 0 ? qRed(c) : i == 1 ? qGreen(c) : qBlue(c);
                 QVERIFY(v >= low[i] && v <= high[i]);
@@ -225,10 +241,12 @@ private slots:
 
     void icon_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"icon16", "icon16@2x", "icon32", "icon32@2x"})
+        for (const char* name : {"icon16", "icon16@2x", "icon32", "icon32@2x"}) {
             addRow(QString::fromLatin1(name));
-        for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
+        }
+        for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
             addRow(QStringLiteral("hicolor/%1x%1/apps/rakamlik").arg(n));
+        }
     }
     // A black disc on a clear ground, a yellow wedge above the centre and two below it.
     void icon() {
@@ -239,8 +257,9 @@ private slots:
             return image.pixel(int(std::floor(r + x * r)), int(std::floor(r + y * r)));
         };
         const int last = image.width() - 1;
-        for (QPoint corner : {QPoint{0, 0}, QPoint{last, 0}, QPoint{0, last}, QPoint{last, last}})
+        for (QPoint corner : {QPoint{0, 0}, QPoint{last, 0}, QPoint{0, last}, QPoint{last, last}}) {
             QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        }
         QCOMPARE(at(-0.8, -0.1), colour::black);
         QCOMPARE(at(0.8, -0.1), colour::black);
         QCOMPARE(at(0, -0.8), colour::black);
@@ -293,8 +312,9 @@ private slots:
     void iconHasEverySize() {
         const QIcon icon = rakamlik::pictures::icon();
         const QList<QSize> sizes = icon.availableSizes();
-        for (int n : {16, 32, 64})
+        for (int n : {16, 32, 64}) {
             QVERIFY2(sizes.contains(QSize(n, n)), qPrintable(QString::number(n)));
+        }
     }
 
 private:

@@ -4,6 +4,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
+
 using namespace rakamlik;
 using rakamlik::testing::WindowFixture;
 
@@ -68,13 +71,10 @@ QString ledgerRow(const Form1& w, int row) {
     return digits;
 }
 
+// The keypad and "Bak" are locked and unlocked together.
 bool keypadEnabled(const Form1& w, bool enabled) {
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}) {
-        if (w.command(n)->isEnabled() != enabled) {
-            return false;
-        }
-    }
-    return true;
+    constexpr std::array group{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12};
+    return std::ranges::all_of(group, [&](int n) { return w.command(n)->isEnabled() == enabled; });
 }
 
 QColor memoColour(const Form1& w, int digit) {

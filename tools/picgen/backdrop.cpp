@@ -35,8 +35,9 @@ public:
     ValueNoise(Xorshift32& random, QSize size, int cell)
         : cell_{cell}, columns_{size.width() / cell + 2}, rows_{size.height() / cell + 2},
           heights_(static_cast<std::size_t>(columns_ * rows_)) {
-        for (double& h : heights_)
+        for (double& h : heights_) {
             h = random.symmetric();
+        }
     }
     double at(int x, int y) const {
         const int cx = x / cell_;

@@ -23,17 +23,20 @@ template <typename Draw> void addBoth(std::vector<Picture>& out, const QString& 
 
 std::vector<Picture> allPictures() {
     std::vector<Picture> out;
-    for (int face = 0; face <= 7; ++face)
+    for (int face = 0; face <= 7; ++face) {
         addBoth(out, QStringLiteral("face%1").arg(face), [&](int s) { return drawFace(face, s); });
+    }
     for (const auto& [blue, red] : markerPairs()) {
         addBoth(out, markerName(blue, red),
                 [blue = blue, red = red](int s) { return drawMarker(blue, red, s); });
     }
     addBoth(out, QStringLiteral("backdrop"), drawBackdrop);
-    for (int size : {16, 32})
+    for (int size : {16, 32}) {
         addBoth(out, QStringLiteral("icon%1").arg(size), [&](int s) { return drawIcon(size * s); });
-    for (int size : hicolorSizes)
+    }
+    for (int size : hicolorSizes) {
         out.push_back({QStringLiteral("hicolor/%1x%1/apps/rakamlik").arg(size), drawIcon(size)});
+    }
     return out;
 }
 
@@ -53,8 +56,9 @@ public:
     }
     void add(const QString& label, const QImage& image) {
         const int w = std::max(image.width(), 90);
-        if (x_ + w > width - gap)
+        if (x_ + w > width - gap) {
             newRow();
+        }
         items_.push_back({label, image, {x_, y_}, false});
         x_ += w + gap;
         rowHeight_ = std::max(rowHeight_, image.height() + labelHeight);
@@ -96,8 +100,9 @@ private:
         bool heading;
     };
     void newRow() {
-        if (rowHeight_ > 0)
+        if (rowHeight_ > 0) {
             y_ += rowHeight_ + gap;
+        }
         x_ = gap;
         rowHeight_ = 0;
     }
@@ -120,13 +125,15 @@ QImage drawContactSheet() {
     Sheet sheet;
     const auto section = [&](const QString& title, const QString& prefix) {
         sheet.heading(title + QStringLiteral(" at 1x"));
-        for (const Picture& pic :
-             picturesWhere([&](const Picture& p) { return p.name.startsWith(prefix) && !at2x(p); }))
+        for (const Picture& pic : picturesWhere(
+                 [&](const Picture& p) { return p.name.startsWith(prefix) && !at2x(p); })) {
             sheet.add(pic.name, pic.image);
+        }
         sheet.heading(title + QStringLiteral(" at 2x"));
-        for (const Picture& pic :
-             picturesWhere([&](const Picture& p) { return p.name.startsWith(prefix) && at2x(p); }))
+        for (const Picture& pic : picturesWhere(
+                 [&](const Picture& p) { return p.name.startsWith(prefix) && at2x(p); })) {
             sheet.add(pic.name, pic.image);
+        }
     };
     section(QStringLiteral("Dial faces"), QStringLiteral("face"));
     section(QStringLiteral("Ledger markers"), QStringLiteral("marker"));
@@ -135,11 +142,12 @@ QImage drawContactSheet() {
     for (const Picture& pic : picturesWhere([](const Picture& p) {
              return p.name.startsWith(QStringLiteral("icon")) ||
                     p.name.startsWith(QStringLiteral("hicolor"));
-         }))
+         })) {
         sheet.add(pic.name.startsWith(QStringLiteral("hicolor"))
                       ? pic.name.section(QLatin1Char('/'), 1, 1)
                       : pic.name,
                   pic.image);
+    }
     sheet.heading(QStringLiteral("Backdrop at 1x"));
     sheet.add(QStringLiteral("backdrop"), drawBackdrop(1));
     return sheet.render();

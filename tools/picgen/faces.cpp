@@ -33,10 +33,12 @@ constexpr double hubRadius = 4.5;
 constexpr std::array<double, 8> angles{0, 22, 51, 77, 100, 125, 154, 180};
 
 QColor fillColour(int face) {
-    if (face >= 6)
+    if (face >= 6) {
         return red;
-    if (face >= 4)
+    }
+    if (face >= 4) {
         return yellow;
+    }
     return green;
 }
 
@@ -106,10 +108,12 @@ QImage drawFace(int face, int scale) {
     p.fillRect(gauge, ground);
     const double angle = needleAngle(face);
     p.setPen(Qt::NoPen);
-    if (angle > 0)
+    if (angle > 0) {
         p.fillPath(slice(0, angle), fillColour(face));
-    if (angle < 180)
+    }
+    if (angle < 180) {
         p.fillPath(slice(angle, 180), Qt::white);
+    }
     drawTicks(p);
 
     p.setPen(QPen{Qt::black, rimWidth, Qt::SolidLine, Qt::FlatCap});

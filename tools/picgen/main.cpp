@@ -35,16 +35,18 @@ int main(int argc, char* argv[]) {
         const QString folder = QString::fromLocal8Bit(argv[1]);
         for (const picgen::Picture& picture : picgen::allPictures()) {
             if (!save(picture.image,
-                      folder + QLatin1Char('/') + picture.name + QStringLiteral(".png")))
+                      folder + QLatin1Char('/') + picture.name + QStringLiteral(".png"))) {
                 return 1;
+            }
         }
         return 0;
     }
     if (argc == 3 && qstrcmp(argv[1], "--contact-sheet") == 0) {
         // Only the sheet's labels need fonts, and fonts need a GUI application; no display is
         // needed.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
         const QGuiApplication app{argc, argv};
         return save(picgen::drawContactSheet(), QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }

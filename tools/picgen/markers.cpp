@@ -60,8 +60,9 @@ std::vector<std::pair<int, int>> markerPairs() {
     std::vector<std::pair<int, int>> pairs;
     for (int blue = 0; blue <= 4; ++blue) {
         for (int red = 0; blue + red <= 4; ++red) {
-            if (blue + red > 0 && !(blue == 3 && red == 1))
+            if (blue + red > 0 && !(blue == 3 && red == 1)) {
                 pairs.emplace_back(blue, red);
+            }
         }
     }
     return pairs;
