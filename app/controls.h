@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/rgb.h"
+
+#include <QColor>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -8,6 +11,10 @@
 class QPushButton;
 
 namespace rakamlik {
+
+inline QColor toQColor(Rgb c) {
+    return {c.r, c.g, c.b};
+}
 
 // Sets a button's caption colour for the Active and Inactive groups only,
 // so that a disabled button keeps the platform's greyed caption.

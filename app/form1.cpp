@@ -11,17 +11,13 @@
 namespace rakamlik {
 namespace {
 
-QColor qcolor(Rgb c) {
-    return {c.r, c.g, c.b};
-}
-
 void setColours(QWidget* widget, const design::Control& spec) {
     QPalette palette = widget->palette();
     if (spec.back) {
-        palette.setColor(QPalette::Window, qcolor(*spec.back));
+        palette.setColor(QPalette::Window, toQColor(*spec.back));
     }
     if (spec.fore) {
-        palette.setColor(QPalette::WindowText, qcolor(*spec.fore));
+        palette.setColor(QPalette::WindowText, toQColor(*spec.fore));
     } else {
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
     }
@@ -49,7 +45,7 @@ QWidget* makeControl(const design::Control& spec, QWidget* parent) {
     case design::Kind::Button: {
         auto* button = new QPushButton(caption, parent);
         if (spec.fore) {
-            setCaptionColour(button, qcolor(*spec.fore));
+            setCaptionColour(button, toQColor(*spec.fore));
         }
         button->setAutoDefault(false);
         return button;
@@ -75,7 +71,7 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent)
     setWindowTitle(QString::fromLatin1(design::windowTitle));
     setFixedSize(design::px(design::clientWidth), design::px(design::clientHeight));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, qcolor(design::windowColour));
+    palette.setColor(QPalette::Window, toQColor(design::windowColour));
     setPalette(palette);
     setAutoFillBackground(true);
 

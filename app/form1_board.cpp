@@ -4,11 +4,6 @@
 #include "board/memo.h"
 
 namespace rakamlik {
-namespace {
-QColor qcolor(Rgb c) {
-    return {c.r, c.g, c.b};
-}
-} // namespace
 
 void Form1::setKeypadEnabled(bool enabled) {
     for (int n = 1; n <= 10; ++n) {
@@ -51,7 +46,7 @@ void Form1::gizle() {
 
 void Form1::yenile() {
     for (int digit = 0; digit <= 9; ++digit) {
-        setCaptionColour(memoButton(digit), qcolor(memoResetColour));
+        setCaptionColour(memoButton(digit), toQColor(memoResetColour));
     }
 }
 
@@ -68,7 +63,7 @@ void Form1::reaç() {
 void Form1::onMemo(int digit) {
     std::int16_t& memo = state_.memoStates.at(digit);
     const MemoStep step = memoStep(memo);
-    setCaptionColour(memoButton(digit), qcolor(step.colour));
+    setCaptionColour(memoButton(digit), toQColor(step.colour));
     memo = step.next;
 }
 

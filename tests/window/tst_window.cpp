@@ -226,6 +226,27 @@ private slots:
         }
     }
 
+    // A marker takes its picture's size; the empty picture leaves nothing
+    // on the window, not even a frame.
+    void markersShowTheirPictureOrNothing() {
+        WindowFixture f;
+        ImageBox* marker = f.window->image(1);
+        const QRect designed = marker->geometry();
+        marker->setPicture(f.window->templatePicture(12)); // two blue marks
+        QCOMPARE(marker->size(), QSize(47, 19));
+        const QImage shown = f.window->grab().toImage();
+        const QPoint firstMarkBody = marker->pos() + QPoint(2 + 12, 2 + 9);
+        QCOMPARE(shown.pixelColor(firstMarkBody), QColor(128, 128, 255));
+
+        marker->setPicture(f.window->templatePicture(21));
+        const QImage blank = f.window->grab(designed.united(marker->geometry())).toImage();
+        for (int y = 0; y < blank.height(); ++y) {
+            for (int x = 0; x < blank.width(); ++x) {
+                QCOMPARE(blank.pixelColor(x, y), QColor(192, 192, 192));
+            }
+        }
+    }
+
     // Until the first new game only "Yeni" takes clicks.
     void onlyYeniTakesClicksAtStartUp() {
         WindowFixture f;
