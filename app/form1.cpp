@@ -11,52 +11,52 @@
 namespace rakamlik {
 namespace {
 
-void setColours(QWidget* widget, const design::Control& spec) {
+void setColours(QWidget* widget, const design::Control& entry) {
     QPalette palette = widget->palette();
-    if (spec.back) {
-        palette.setColor(QPalette::Window, toQColor(*spec.back));
+    if (entry.back) {
+        palette.setColor(QPalette::Window, toQColor(*entry.back));
     }
-    if (spec.fore) {
-        palette.setColor(QPalette::WindowText, toQColor(*spec.fore));
+    if (entry.fore) {
+        palette.setColor(QPalette::WindowText, toQColor(*entry.fore));
     } else {
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
     }
     widget->setPalette(palette);
 }
 
-QWidget* makeControl(const design::Control& spec, QWidget* parent) {
-    const QString caption = QString::fromStdString(spec.caption);
-    switch (spec.kind) {
+QWidget* makeControl(const design::Control& entry, QWidget* parent) {
+    const QString caption = QString::fromStdString(entry.caption);
+    switch (entry.kind) {
     case design::Kind::Label: {
         auto* label = new Label(parent);
-        setColours(label, spec);
+        setColours(label, entry);
         label->setText(caption);
-        label->setSingleFrame(spec.frame == design::Frame::Single);
-        label->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignTop
-                                         : Qt::AlignLeft | Qt::AlignTop);
+        label->setSingleFrame(entry.frame == design::Frame::Single);
+        label->setAlignment(entry.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                          : Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
     case design::Kind::Image: {
         auto* box = new ImageBox(parent);
-        box->setStretch(spec.stretch);
-        box->setSingleFrame(spec.frame == design::Frame::Single);
+        box->setStretch(entry.stretch);
+        box->setSingleFrame(entry.frame == design::Frame::Single);
         return box;
     }
     case design::Kind::Button: {
         auto* button = new QPushButton(caption, parent);
-        if (spec.fore) {
-            setCaptionColour(button, toQColor(*spec.fore));
+        if (entry.fore) {
+            setCaptionColour(button, toQColor(*entry.fore));
         }
         button->setAutoDefault(false);
         return button;
     }
     case design::Kind::Panel: {
         auto* panel = new Panel(parent);
-        setColours(panel, spec);
-        panel->setFrameShadow(spec.frame == design::Frame::Sunken ? QFrame::Sunken
-                                                                  : QFrame::Raised);
-        panel->setLineWidth(spec.bevel);
-        panel->setCaption(caption, spec.captionBottomRight);
+        setColours(panel, entry);
+        panel->setFrameShadow(entry.frame == design::Frame::Sunken ? QFrame::Sunken
+                                                                   : QFrame::Raised);
+        panel->setLineWidth(entry.bevel);
+        panel->setCaption(caption, entry.captionBottomRight);
         return panel;
     }
     }
@@ -86,30 +86,30 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::build() {
-    for (const design::Control& spec : design::controls()) {
+    for (const design::Control& entry : design::controls()) {
         QWidget* parent =
-            spec.parent == "Form1" ? this : control(QString::fromStdString(spec.parent));
-        QWidget* widget = makeControl(spec, parent);
-        widget->setObjectName(QString::fromStdString(spec.name));
-        widget->setGeometry(design::px(spec.left), design::px(spec.top), design::px(spec.width),
-                            design::px(spec.height));
-        widget->setFont(fontFor(spec.font));
-        widget->setVisible(spec.visible);
-        widget->setEnabled(spec.enabled);
-        if (spec.picture.kind != design::PictureRef::Kind::None) {
-            static_cast<ImageBox*>(widget)->setPicture(pictureFor(spec.picture));
+            entry.parent == "Form1" ? this : control(QString::fromStdString(entry.parent));
+        QWidget* widget = makeControl(entry, parent);
+        widget->setObjectName(QString::fromStdString(entry.name));
+        widget->setGeometry(design::px(entry.left), design::px(entry.top), design::px(entry.width),
+                            design::px(entry.height));
+        widget->setFont(fontFor(entry.font));
+        widget->setVisible(entry.visible);
+        widget->setEnabled(entry.enabled);
+        if (entry.picture.kind != design::PictureRef::Kind::None) {
+            static_cast<ImageBox*>(widget)->setPicture(pictureFor(entry.picture));
         }
         controls_.insert(widget->objectName(), widget);
     }
 
     // Buttons and panels lie above the labels and image boxes of their
     // container, in creation order; the backdrop lies beneath everything.
-    for (const design::Control& spec : design::controls()) {
-        QWidget* widget = control(QString::fromStdString(spec.name));
-        if (spec.kind == design::Kind::Button || spec.kind == design::Kind::Panel) {
+    for (const design::Control& entry : design::controls()) {
+        QWidget* widget = control(QString::fromStdString(entry.name));
+        if (entry.kind == design::Kind::Button || entry.kind == design::Kind::Panel) {
             widget->raise();
         }
-        if (spec.atBottom) {
+        if (entry.atBottom) {
             widget->lower();
         }
     }

@@ -20,10 +20,10 @@ QColor qcolor(Rgb c) {
     return {c.r, c.g, c.b};
 }
 
-const design::Control& specOf(const QString& name) {
-    for (const auto& spec : design::controls()) {
-        if (qstr(spec.name) == name) {
-            return spec;
+const design::Control& designOf(const QString& name) {
+    for (const auto& entry : design::controls()) {
+        if (qstr(entry.name) == name) {
+            return entry;
         }
     }
     qFatal("no control %s in the design", qPrintable(name));
@@ -62,55 +62,55 @@ private slots:
     // Each control as the design table describes it, in the live window.
     void controlMatchesDesign_data() {
         QTest::addColumn<QString>("name");
-        for (const auto& spec : design::controls()) {
-            QTest::newRow(spec.name.c_str()) << qstr(spec.name);
+        for (const auto& entry : design::controls()) {
+            QTest::newRow(entry.name.c_str()) << qstr(entry.name);
         }
     }
     void controlMatchesDesign() {
         QFETCH(QString, name);
-        const design::Control& spec = specOf(name);
+        const design::Control& entry = designOf(name);
         WindowFixture f;
         QWidget* w = f.window->control(name);
         QVERIFY(w);
-        QCOMPARE(w->parentWidget()->objectName(), qstr(spec.parent));
-        QCOMPARE(w->geometry(), QRect(design::px(spec.left), design::px(spec.top),
-                                      design::px(spec.width), design::px(spec.height)));
-        QCOMPARE(captionOf(w), qstr(spec.caption));
-        QCOMPARE(w->isVisibleTo(f.window.get()), spec.visible);
-        QCOMPARE(w->isEnabled(), spec.enabled);
-        const QFont expected = fontFor(spec.font);
+        QCOMPARE(w->parentWidget()->objectName(), qstr(entry.parent));
+        QCOMPARE(w->geometry(), QRect(design::px(entry.left), design::px(entry.top),
+                                      design::px(entry.width), design::px(entry.height)));
+        QCOMPARE(captionOf(w), qstr(entry.caption));
+        QCOMPARE(w->isVisibleTo(f.window.get()), entry.visible);
+        QCOMPARE(w->isEnabled(), entry.enabled);
+        const QFont expected = fontFor(entry.font);
         QCOMPARE(w->font().pixelSize(), expected.pixelSize());
-        QCOMPARE(w->font().bold(), spec.font.bold);
+        QCOMPARE(w->font().bold(), entry.font.bold);
         QCOMPARE(QFontInfo(w->font()).family(), expected.family());
 
         const QPalette& palette = w->palette();
-        if (spec.back) {
-            QCOMPARE(palette.color(QPalette::Window), qcolor(*spec.back));
+        if (entry.back) {
+            QCOMPARE(palette.color(QPalette::Window), qcolor(*entry.back));
             QVERIFY(w->autoFillBackground());
         }
-        if (spec.kind == design::Kind::Button) {
-            const QColor fore = spec.fore ? qcolor(*spec.fore)
-                                          : QApplication::palette().color(QPalette::ButtonText);
+        if (entry.kind == design::Kind::Button) {
+            const QColor fore = entry.fore ? qcolor(*entry.fore)
+                                           : QApplication::palette().color(QPalette::ButtonText);
             QCOMPARE(palette.color(QPalette::Active, QPalette::ButtonText), fore);
             QCOMPARE(palette.color(QPalette::Inactive, QPalette::ButtonText), fore);
             // A disabled button is drawn greyed, whatever its caption colour.
             QCOMPARE_NE(palette.color(QPalette::Disabled, QPalette::ButtonText), fore);
-        } else if (spec.fore) {
-            QCOMPARE(palette.color(QPalette::WindowText), qcolor(*spec.fore));
+        } else if (entry.fore) {
+            QCOMPARE(palette.color(QPalette::WindowText), qcolor(*entry.fore));
         }
         if (auto* label = qobject_cast<Label*>(w)) {
-            QCOMPARE(label->hasSingleFrame(), spec.frame == design::Frame::Single);
-            QCOMPARE(label->alignment().testFlag(Qt::AlignHCenter), spec.centred);
+            QCOMPARE(label->hasSingleFrame(), entry.frame == design::Frame::Single);
+            QCOMPARE(label->alignment().testFlag(Qt::AlignHCenter), entry.centred);
         }
         if (auto* box = qobject_cast<ImageBox*>(w)) {
-            QCOMPARE(box->hasSingleFrame(), spec.frame == design::Frame::Single);
-            QCOMPARE(box->stretch(), spec.stretch);
+            QCOMPARE(box->hasSingleFrame(), entry.frame == design::Frame::Single);
+            QCOMPARE(box->stretch(), entry.stretch);
         }
         if (auto* panel = qobject_cast<Panel*>(w)) {
             QCOMPARE(panel->frameShape(), QFrame::Panel);
             QCOMPARE(panel->frameShadow(),
-                     spec.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised);
-            QCOMPARE(panel->lineWidth(), spec.bevel);
+                     entry.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised);
+            QCOMPARE(panel->lineWidth(), entry.bevel);
         }
     }
 
