@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QThread>
 
 #include <cstdlib>
 #include <exception>
@@ -41,11 +42,19 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 void Application::fail(const QString& what) {
     // An error while the report is up (its message box runs events too)
     // must not report again.
-    if (std::exchange(failing_, true)) {
+    if (std::exchange(reporting_, true)) {
         return;
     }
     report_(QStringLiteral("Beklenmeyen bir hata oldu ve Rakamlik kapanacak.\n\n%1").arg(what));
-    exit(EXIT_FAILURE);
+    reporting_ = false;
+    if (QThread::currentThread()->loopLevel() > 0) {
+        exit(EXIT_FAILURE);
+    } else {
+        // Before the event loop runs, exit() would be forgotten: end it as
+        // soon as it starts.
+        QMetaObject::invokeMethod(
+            this, [] { exit(EXIT_FAILURE); }, Qt::QueuedConnection);
+    }
 }
 
 void Application::showFatalError(const QString& message) {

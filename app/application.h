@@ -29,7 +29,7 @@ public:
 
 private:
     FatalReporter report_;
-    bool failing_ = false;
+    bool reporting_ = false;
 };
 
 } // namespace rakamlik

@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     } catch (const std::exception& e) {
         app.fail(QString::fromLocal8Bit(e.what()));
-        return EXIT_FAILURE;
+    } catch (...) {
+        app.fail(QStringLiteral("bilinmeyen hata"));
     }
+    return EXIT_FAILURE;
 }

@@ -33,13 +33,16 @@ private slots:
 
     // An exception escaping an event handler is reported in a message box
     // that names the error; once the player has read it, the program ends
-    // with a failure status.
+    // with a failure status, whether the event loop already ran or not.
+    void escapedExceptionIsReportedAndEndsTheProgram_data() {
+        QTest::addColumn<bool>("beforeTheLoop");
+        QTest::newRow("while showing the window") << true;
+        QTest::newRow("in a click") << false;
+    }
     void escapedExceptionIsReportedAndEndsTheProgram() {
-        WindowFixture f;
-        QTimer::singleShot(0, f.window.get(),
-                           [] { throw std::runtime_error("the ledger is on fire"); });
+        QFETCH(bool, beforeTheLoop);
         QString reported;
-        QTimer reader;
+        QTimer reader; // the player, reading and closing the report
         connect(&reader, &QTimer::timeout, this, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 reported = box->text();
@@ -47,9 +50,32 @@ private slots:
             }
         });
         reader.start(10);
+        ThrowingWidget widget(beforeTheLoop);
+        if (beforeTheLoop) {
+            widget.show();
+        } else {
+            QTimer::singleShot(0, &widget,
+                               [] { throw std::runtime_error("the ledger is on fire"); });
+        }
         QCOMPARE_NE(QApplication::exec(), 0);
         QVERIFY2(reported.contains(QStringLiteral("the ledger is on fire")), qPrintable(reported));
     }
+
+private:
+    class ThrowingWidget : public QWidget {
+    public:
+        explicit ThrowingWidget(bool onShow) : onShow_(onShow) {}
+
+    protected:
+        void showEvent(QShowEvent* /*event*/) override {
+            if (onShow_) {
+                throw std::runtime_error("the ledger is on fire");
+            }
+        }
+
+    private:
+        bool onShow_;
+    };
 };
 
 int main(int argc, char* argv[]) {
