@@ -120,22 +120,21 @@ void Form1::build() {
                     control(QString::fromStdString(order[i + 1])));
     }
 
-    const auto find = [this](const QString& name) { return controls_.value(name); };
     for (int n = 1; n <= 22; ++n) {
-        commands_.at(n) = qobject_cast<QPushButton*>(find(QStringLiteral("SSCommand%1").arg(n)));
+        commands_.at(n) = qobject_cast<QPushButton*>(control(QStringLiteral("SSCommand%1").arg(n)));
     }
     for (int n = 1; n <= 14; ++n) {
         labels_.at(n) =
-            n == 5 ? nullptr : qobject_cast<Label*>(find(QStringLiteral("Label%1").arg(n)));
+            n == 5 ? nullptr : qobject_cast<Label*>(control(QStringLiteral("Label%1").arg(n)));
     }
     for (int i = 0; i < 40; ++i) {
-        cells_.at(i) = qobject_cast<Label*>(find(QStringLiteral("Label5(%1)").arg(i)));
+        cells_.at(i) = qobject_cast<Label*>(control(QStringLiteral("Label5(%1)").arg(i)));
     }
     for (int n = 1; n <= 38; ++n) {
-        images_.at(n) = qobject_cast<ImageBox*>(find(QStringLiteral("Image%1").arg(n)));
+        images_.at(n) = qobject_cast<ImageBox*>(control(QStringLiteral("Image%1").arg(n)));
     }
     for (int n = 1; n <= 4; ++n) {
-        panels_.at(n) = qobject_cast<Panel*>(find(QStringLiteral("SSPanel%1").arg(n)));
+        panels_.at(n) = qobject_cast<Panel*>(control(QStringLiteral("SSPanel%1").arg(n)));
     }
 }
 

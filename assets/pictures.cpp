@@ -19,10 +19,12 @@ QPixmap load(const QString& name) {
     const QString file =
         folder + name + (sharp ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
     QPixmap pixmap;
-    if (QPixmapCache::find(file, &pixmap))
+    if (QPixmapCache::find(file, &pixmap)) {
         return pixmap;
-    if (!pixmap.load(file))
+    }
+    if (!pixmap.load(file)) {
         return {};
+    }
     pixmap.setDevicePixelRatio(sharp ? 2.0 : 1.0);
     QPixmapCache::insert(file, pixmap);
     return pixmap;
@@ -31,8 +33,9 @@ QPixmap load(const QString& name) {
 } // namespace
 
 QPixmap face(int n) {
-    if (n < 0 || n > 7)
+    if (n < 0 || n > 7) {
         return {};
+    }
     return load(QStringLiteral("face%1").arg(n));
 }
 
@@ -41,8 +44,9 @@ QPixmap marker(int blue, int red) {
     // happen, and (0, 0) is the empty picture.
     const bool possible =
         blue >= 0 && red >= 0 && blue + red >= 1 && blue + red <= 4 && !(blue == 3 && red == 1);
-    if (!possible)
+    if (!possible) {
         return {};
+    }
     return load(QStringLiteral("marker_%1_%2").arg(blue).arg(red));
 }
 
@@ -54,8 +58,9 @@ QIcon icon() {
     // All four files, whatever the screen: the window manager and the taskbar ask for sizes of
     // their own, and QIcon picks the nearest of 16, 32 and 64 pixels.
     QIcon icon;
-    for (const char* name : {"icon16", "icon16@2x", "icon32", "icon32@2x"})
+    for (const char* name : {"icon16", "icon16@2x", "icon32", "icon32@2x"}) {
         icon.addPixmap(QPixmap{folder + QLatin1String(name) + QStringLiteral(".png")});
+    }
     return icon;
 }
 

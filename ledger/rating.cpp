@@ -2,6 +2,8 @@
 
 #include "ledger/dial.h"
 
+#include <array>
+
 namespace rakamlik {
 
 namespace {

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string_view>
 
 namespace rakamlik {
 
-// The titles of the four rating columns, one under each gauge of the dial (UTF-8).
-inline constexpr std::array<std::string_view, 4> ratingTitles{"Şanslı", "Üstün", "Normal",
-                                                              "Anormal"};
-
-// A won game's rating: the column (an index into ratingTitles) and the text shown above its title.
+// A won game's rating: the column (0 to 3, under the gauge of its guesses: "Şanslı", "Üstün",
+// "Normal", "Anormal") and the text shown above its title.
 struct Rating {
     int column;
     std::string_view text;
