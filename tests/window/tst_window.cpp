@@ -146,12 +146,46 @@ private slots:
         QCOMPARE(f.window->control(name)->geometry(), geometry);
     }
 
-    void guessDigitsUseTwoSizes() {
+    // Colours and fonts written down by hand from the design, so that a slip
+    // in the table shows up too.
+    void designedLooks_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("back"); // invalid: the platform's
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        const QColor grey(192, 192, 192);
+        const QColor olive(192, 192, 0);
+        QTest::newRow("first guess digit") << "Label1" << olive << QColor(192, 64, 0) << 24 << true;
+        QTest::newRow("last guess digit") << "Label4" << olive << QColor(192, 64, 0) << 26 << true;
+        QTest::newRow("message") << "Label6" << QColor(64, 0, 64) << QColor(0, 255, 0) << 16
+                                 << true;
+        QTest::newRow("ledger cell") << "Label5(17)" << olive << QColor(0, 0, 0) << 13 << true;
+        QTest::newRow("rating value") << "Label13" << grey << QColor(128, 255, 255) << 11 << false;
+        QTest::newRow("rating title") << "Label10" << grey << QColor(255, 255, 0) << 11 << false;
+        QTest::newRow("keypad") << "SSCommand5" << QColor() << QColor(0, 255, 0) << 13 << true;
+        QTest::newRow("Yeni") << "SSCommand11" << QColor() << QColor(0, 0, 0) << 11 << false;
+        QTest::newRow("memo") << "SSCommand17" << QColor() << QColor(0, 0, 0) << 13 << true;
+        QTest::newRow("board panel") << "SSPanel1" << grey << QColor(0, 0, 0) << 16 << true;
+        QTest::newRow("guess frame") << "SSPanel3" << grey << QColor(0, 0, 0) << 9 << false;
+    }
+    void designedLooks() {
+        QFETCH(QString, name);
+        QFETCH(QColor, back);
+        QFETCH(QColor, fore);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
         WindowFixture f;
-        QCOMPARE(f.window->label(1)->font().pixelSize(), 24); // 18 pt
-        for (int n = 2; n <= 4; ++n) {
-            QCOMPARE(f.window->label(n)->font().pixelSize(), 26); // 19.5 pt
+        QWidget* w = f.window->control(name);
+        const bool button = qobject_cast<QPushButton*>(w) != nullptr;
+        if (back.isValid()) {
+            QCOMPARE(w->palette().color(QPalette::Window), back);
         }
+        QCOMPARE(w->palette().color(QPalette::Active,
+                                    button ? QPalette::ButtonText : QPalette::WindowText),
+                 fore);
+        QCOMPARE(w->font().pixelSize(), pixelSize);
+        QCOMPARE(w->font().bold(), bold);
     }
 
     void everyControlIsCreatedOnceAndTemplatesAreNotWidgets() {
