@@ -3,7 +3,25 @@
 
 #include "board/memo.h"
 
+#include <QPushButton>
+
 namespace rakamlik {
+namespace {
+
+// A memo mark shows only as the caption's colour, so screen readers hear
+// its name; an unmarked button says nothing more than its digit.
+void showMemoMark(QPushButton* button, Rgb colour) {
+    setCaptionColour(button, toQColor(colour));
+    QString name;
+    if (colour == Rgb{0, 255, 255}) {
+        name = QStringLiteral("camgöbeği");
+    } else if (colour == Rgb{255, 0, 0}) {
+        name = QStringLiteral("kırmızı");
+    }
+    button->setAccessibleDescription(name);
+}
+
+} // namespace
 
 void Form1::setKeypadEnabled(bool enabled) {
     for (int n = 1; n <= 10; ++n) {
@@ -46,7 +64,7 @@ void Form1::gizle() {
 
 void Form1::yenile() {
     for (int digit = 0; digit <= 9; ++digit) {
-        setCaptionColour(memoButton(digit), toQColor(memoResetColour));
+        showMemoMark(memoButton(digit), memoResetColour);
     }
 }
 
@@ -63,7 +81,7 @@ void Form1::reaç() {
 void Form1::onMemo(int digit) {
     std::int16_t& memo = state_.memoStates.at(digit);
     const MemoStep step = memoStep(memo);
-    setCaptionColour(memoButton(digit), toQColor(step.colour));
+    showMemoMark(memoButton(digit), step.colour);
     memo = step.next;
 }
 

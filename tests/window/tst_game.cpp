@@ -359,11 +359,15 @@ private slots:
         WindowFixture f;
         f.newGame(u"5082");
         f.type(u"12");
-        const QList<QColor> cycle{QColor(0, 255, 255), QColor(255, 0, 0), QColor(0, 0, 0),
-                                  QColor(0, 255, 255)};
-        for (const QColor& colour : cycle) {
+        // Screen readers hear the mark by name.
+        const QList<std::pair<QColor, QString>> cycle{{QColor(0, 255, 255), "camgöbeği"},
+                                                      {QColor(255, 0, 0), "kırmızı"},
+                                                      {QColor(0, 0, 0), ""},
+                                                      {QColor(0, 255, 255), "camgöbeği"}};
+        for (const auto& [colour, name] : cycle) {
             f.click(f.window->command(20)); // the memo button of 7
             QCOMPARE(memoColour(*f.window, 7), colour);
+            QCOMPARE(f.window->command(20)->accessibleDescription(), name);
         }
         QCOMPARE(f.window->state().memoStates[7], 1);
         for (int digit = 0; digit <= 9; ++digit) {
