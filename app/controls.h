@@ -8,12 +8,17 @@
 #include <QPixmap>
 #include <QString>
 
+#include <string_view>
+
 class QPushButton;
 
 namespace rakamlik {
 
 inline QColor toQColor(Rgb c) {
     return {c.r, c.g, c.b};
+}
+inline QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // Sets a button's caption colour for the Active and Inactive groups only,

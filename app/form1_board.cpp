@@ -8,17 +8,9 @@
 namespace rakamlik {
 namespace {
 
-// A memo mark shows only as the caption's colour, so screen readers hear
-// its name; an unmarked button says nothing more than its digit.
-void showMemoMark(QPushButton* button, Rgb colour) {
+void showMemoMark(QPushButton* button, Rgb colour, std::string_view name) {
     setCaptionColour(button, toQColor(colour));
-    QString name;
-    if (colour == Rgb{0, 255, 255}) {
-        name = QStringLiteral("camgöbeği");
-    } else if (colour == Rgb{255, 0, 0}) {
-        name = QStringLiteral("kırmızı");
-    }
-    button->setAccessibleDescription(name);
+    button->setAccessibleDescription(toQString(name));
 }
 
 } // namespace
@@ -64,7 +56,7 @@ void Form1::gizle() {
 
 void Form1::yenile() {
     for (int digit = 0; digit <= 9; ++digit) {
-        showMemoMark(memoButton(digit), memoResetColour);
+        showMemoMark(memoButton(digit), memoResetColour, {});
     }
 }
 
@@ -81,7 +73,7 @@ void Form1::reaç() {
 void Form1::onMemo(int digit) {
     std::int16_t& memo = state_.memoStates.at(digit);
     const MemoStep step = memoStep(memo);
-    showMemoMark(memoButton(digit), step.colour);
+    showMemoMark(memoButton(digit), step.colour, step.markName);
     memo = step.next;
 }
 

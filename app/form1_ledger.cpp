@@ -37,8 +37,7 @@ void Form1::sonuç() {
     // A game won after more than 28 guesses gets no rating.
     if (const auto r = rating(state_.tryCount)) {
         label(7 + r->column)->setVisible(true);
-        label(11 + r->column)
-            ->setText(QString::fromUtf8(r->text.data(), static_cast<qsizetype>(r->text.size())));
+        label(11 + r->column)->setText(toQString(r->text));
     }
 }
 

@@ -3,13 +3,16 @@
 #include "game/rgb.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace rakamlik {
 
-// What one click does to a memo button: the caption colour to set, then the state to keep.
+// What one click does to a memo button: the caption colour to set, then the state to keep. The
+// mark shows only as a colour, so screen readers hear its name (UTF-8; empty for no mark).
 struct MemoStep {
     Rgb colour;
     std::int16_t next;
+    std::string_view markName;
     friend constexpr bool operator==(MemoStep, MemoStep) = default;
 };
 
