@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "assets/pictures.h"
+#include "controls.h"
 #include "design.h"
 #include "fonts.h"
 
@@ -22,8 +23,7 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     // Fusion draws a button's caption in exactly the palette's ButtonText,
     // which the keypad and the memo buttons rely on.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const Rgb grey = design::windowColour;
-    setPalette(QPalette(QColor(grey.r, grey.g, grey.b)));
+    setPalette(QPalette(toQColor(design::windowColour)));
     setFont(fontFor(design::defaultFont));
     setWindowIcon(pictures::icon());
 }
@@ -31,12 +31,20 @@ Application::Application(int& argc, char** argv, FatalReporter report)
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (...) {
+        failOnCurrentException();
+    }
+    return false;
+}
+
+void Application::failOnCurrentException() {
+    try {
+        throw;
     } catch (const std::exception& e) {
         fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
         fail(QStringLiteral("bilinmeyen hata"));
     }
-    return false;
 }
 
 void Application::fail(const QString& what) {

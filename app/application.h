@@ -22,12 +22,15 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Reports `what` and leaves the event loop with a failure status.
-    void fail(const QString& what);
+    // Reports the exception being handled and leaves the event loop with
+    // a failure status. Call only from a catch block.
+    void failOnCurrentException();
 
     static void showFatalError(const QString& message);
 
 private:
+    void fail(const QString& what);
+
     FatalReporter report_;
     bool reporting_ = false;
 };

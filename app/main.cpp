@@ -3,7 +3,6 @@
 #include "game/random_source.h"
 
 #include <cstdlib>
-#include <exception>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -13,10 +12,8 @@ int main(int argc, char* argv[]) {
                                [] { QApplication::beep(); });
         window.show();
         return QApplication::exec();
-    } catch (const std::exception& e) {
-        app.fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        app.fail(QStringLiteral("bilinmeyen hata"));
+        app.failOnCurrentException();
     }
     return EXIT_FAILURE;
 }
