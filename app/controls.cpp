@@ -7,8 +7,7 @@ namespace rakamlik {
 namespace {
 
 // A one-pixel black line just inside the widget's edge.
-void drawSingleFrame(QWidget* widget) {
-    QPainter painter(widget);
+void drawSingleFrame(QPainter& painter, const QWidget* widget) {
     painter.setPen(Qt::black);
     painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
 }
@@ -40,7 +39,8 @@ void Label::setSingleFrame(bool on) {
 void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (singleFrame_) {
-        drawSingleFrame(this);
+        QPainter painter(this);
+        drawSingleFrame(painter, this);
     }
 }
 
@@ -72,8 +72,7 @@ void ImageBox::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     if (singleFrame_) {
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawSingleFrame(painter, this);
     }
 }
 
