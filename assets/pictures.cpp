@@ -32,21 +32,13 @@ QPixmap load(const QString& name) {
 
 } // namespace
 
+// A picture that doesn't exist (face 8, marker (3, 1), the empty marker (0, 0)) has no file, so it
+// loads as a null pixmap.
 QPixmap face(int n) {
-    if (n < 0 || n > 7) {
-        return {};
-    }
     return load(QStringLiteral("face%1").arg(n));
 }
 
 QPixmap marker(int blue, int red) {
-    // Four digits score at most four marks; three in place with the fourth elsewhere cannot
-    // happen, and (0, 0) is the empty picture.
-    const bool possible =
-        blue >= 0 && red >= 0 && blue + red >= 1 && blue + red <= 4 && !(blue == 3 && red == 1);
-    if (!possible) {
-        return {};
-    }
     return load(QStringLiteral("marker_%1_%2").arg(blue).arg(red));
 }
 
