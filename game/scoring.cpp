@@ -37,4 +37,19 @@ std::optional<int> markerImage(Score s) noexcept {
     return image;
 }
 
+std::string markerName(Score s) {
+    if (s.exact == 0 && s.near == 0) {
+        return "bulunan rakam yok";
+    }
+    std::string name;
+    if (s.exact > 0) {
+        name = std::to_string(s.exact) + " mavi";
+    }
+    if (s.near > 0) {
+        name += (name.empty() ? "" : ", ") + std::to_string(s.near) + " kırmızı";
+    }
+    // A Turkish noun stays singular after a number.
+    return name + " işaret";
+}
+
 } // namespace rakamlik

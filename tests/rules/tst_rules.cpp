@@ -92,20 +92,36 @@ private slots:
         QCOMPARE(occurring, 14);
     }
 
-    // One guess against 5082 for each of the fourteen scores, with the image of its marker.
+    // One guess against 5082 for each of the fourteen scores, with the image of its marker and
+    // what a screen reader says for it.
     void againstSecret5082_data() {
         QTest::addColumn<int>("guess");
         QTest::addColumn<int>("exact");
         QTest::addColumn<int>("near");
         QTest::addColumn<int>("image");
-        const int rows[][4] = {
-            {1346, 0, 0, 21}, {1534, 0, 1, 22}, {1503, 0, 2, 23}, {2503, 0, 3, 24},
-            {2805, 0, 4, 20}, {5134, 1, 0, 11}, {5234, 1, 1, 15}, {5803, 1, 2, 16},
-            {5208, 1, 3, 17}, {5013, 2, 0, 12}, {5023, 2, 1, 25}, {5028, 2, 2, 18},
-            {5081, 3, 0, 13}, {5082, 4, 0, 14},
+        QTest::addColumn<QString>("name");
+        const struct {
+            int guess, exact, near, image;
+            const char* name;
+        } rows[] = {
+            {1346, 0, 0, 21, "bulunan rakam yok"},
+            {1534, 0, 1, 22, "1 kırmızı işaret"},
+            {1503, 0, 2, 23, "2 kırmızı işaret"},
+            {2503, 0, 3, 24, "3 kırmızı işaret"},
+            {2805, 0, 4, 20, "4 kırmızı işaret"},
+            {5134, 1, 0, 11, "1 mavi işaret"},
+            {5234, 1, 1, 15, "1 mavi, 1 kırmızı işaret"},
+            {5803, 1, 2, 16, "1 mavi, 2 kırmızı işaret"},
+            {5208, 1, 3, 17, "1 mavi, 3 kırmızı işaret"},
+            {5013, 2, 0, 12, "2 mavi işaret"},
+            {5023, 2, 1, 25, "2 mavi, 1 kırmızı işaret"},
+            {5028, 2, 2, 18, "2 mavi, 2 kırmızı işaret"},
+            {5081, 3, 0, 13, "3 mavi işaret"},
+            {5082, 4, 0, 14, "4 mavi işaret"},
         };
         for (const auto& r : rows) {
-            QTest::addRow("%04d", r[0]) << r[0] << r[1] << r[2] << r[3];
+            QTest::addRow("%04d", r.guess)
+                << r.guess << r.exact << r.near << r.image << QString::fromUtf8(r.name);
         }
     }
     void againstSecret5082() {
@@ -113,9 +129,11 @@ private slots:
         QFETCH(int, exact);
         QFETCH(int, near);
         QFETCH(int, image);
+        QFETCH(QString, name);
         const rakamlik::Score got = rakamlik::score(digits(guess), digits(5082));
         QCOMPARE(std::pair(int{got.exact}, int{got.near}), std::pair(exact, near));
         QCOMPARE(rakamlik::markerImage(got).value_or(-1), image);
+        QCOMPARE(QString::fromStdString(rakamlik::markerName(got)), name);
     }
 
     void drawDigit_data() {
