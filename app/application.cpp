@@ -7,7 +7,6 @@
 
 #include <QMessageBox>
 #include <QPalette>
-#include <QStyleFactory>
 #include <QThread>
 
 #include <cstdlib>
@@ -20,9 +19,7 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     : QApplication(argc, argv), report_(std::move(report)) {
     setApplicationName(QString::fromLatin1(design::windowTitle));
     setDesktopFileName(QStringLiteral("rakamlik"));
-    // Fusion draws a button's caption in exactly the palette's ButtonText,
-    // which the keypad and the memo buttons rely on.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setStyle(new Style);
     setPalette(QPalette(toQColor(design::windowColour)));
     setFont(fontFor(design::defaultFont));
     setWindowIcon(pictures::icon());

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QString>
 
 #include <string_view>
@@ -24,6 +25,19 @@ inline QString toQString(std::string_view utf8) {
 // Sets a button's caption colour for the Active and Inactive groups only,
 // so that a disabled button keeps the platform's greyed caption.
 void setCaptionColour(QPushButton* button, const QColor& colour);
+
+// The window's style: Fusion, whose button captions take exactly the
+// palette's ButtonText, with a dotted rectangle inside a button that has
+// the keyboard focus, so a player who uses Tab sees at once where it is.
+class Style : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    Style();
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+};
 
 // What an image box shows: a picture and the words a screen reader says
 // for it. An empty picture shows nothing.

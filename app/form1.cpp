@@ -4,7 +4,10 @@
 #include "fonts.h"
 #include "picture_catalog.h"
 
+#include "board/memo.h"
+
 #include <QButtonGroup>
+#include <QKeyEvent>
 
 #include <utility>
 
@@ -151,6 +154,26 @@ void Form1::wire() {
     connect(memo, &QButtonGroup::idClicked, this, &Form1::onMemo);
     connect(command(11), &QPushButton::clicked, this, &Form1::onYeni);
     connect(command(12), &QPushButton::clicked, this, &Form1::onBak);
+    for (int n = 1; n <= 22; ++n) {
+        command(n)->installEventFilter(this);
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        memoButton(digit)->setAccessibleDescription(toQString(memoResetName));
+    }
+}
+
+// Enter and Return press the focused button, as Space does: the window has
+// no default button for them to go to instead.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !key->isAutoRepeat()) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The window's load: seed the one random generator from the clock, the only

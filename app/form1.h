@@ -46,6 +46,9 @@ public:
     // Only tests use this: to start from a state a game rarely reaches.
     GameState& stateForTesting() { return state_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     void wire();

@@ -56,7 +56,7 @@ void Form1::gizle() {
 
 void Form1::yenile() {
     for (int digit = 0; digit <= 9; ++digit) {
-        showMemoMark(memoButton(digit), memoResetColour, {});
+        showMemoMark(memoButton(digit), memoResetColour, memoResetName);
     }
 }
 

@@ -58,8 +58,11 @@ void Form1::sorgu() {
     const Score s = score(state_.guessDigits, state_.secretDigits);
     state_.exactCount = s.exact;
     state_.nearCount = s.near;
-    // Every score four different digits can reach has its marker.
-    image(1)->setPicture(templatePicture(markerImage(s).value()));
+    // Every score four different digits can reach has its marker. Screen
+    // readers hear it by its marks; an empty marker says nothing was found.
+    Picture marker = templatePicture(markerImage(s).value());
+    marker.text = toQString(markerName(s));
+    image(1)->setPicture(marker);
     if (s.exact == 4) {
         sonuç();
     }

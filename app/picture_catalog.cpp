@@ -12,20 +12,11 @@ Picture pictureFor(const design::PictureRef& ref) {
     case Kind::Backdrop:
         return {pictures::backdrop(), {}};
     case Kind::Face:
-        // Screen readers hear how far the gauge has run: "3/7".
-        return {pictures::face(ref.first), QStringLiteral("%1/7").arg(ref.first)};
-    case Kind::Marker: {
-        // The customary notation of the game: "+2 -1" for two digits in
-        // place and one elsewhere.
-        QStringList marks;
-        if (ref.first > 0) {
-            marks << QStringLiteral("+%1").arg(ref.first);
-        }
-        if (ref.second > 0) {
-            marks << QStringLiteral("-%1").arg(ref.second);
-        }
-        return {pictures::marker(ref.first, ref.second), marks.join(u' ')};
-    }
+        // Screen readers hear how far the gauge has run: "7 adımdan 3", three of seven steps.
+        return {pictures::face(ref.first), QStringLiteral("7 adımdan %1").arg(ref.first)};
+    case Kind::Marker:
+        // A marker's words depend on the guess it scores, so the ledger gives them.
+        return {pictures::marker(ref.first, ref.second), {}};
     }
     return {};
 }

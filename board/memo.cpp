@@ -10,7 +10,7 @@ MemoStep memoStep(std::int16_t state) noexcept {
         return {Rgb{255, 0, 0}, 2, "kırmızı"};
     default:
         // State 2, and any stray value, goes back to black.
-        return {memoResetColour, 0, {}};
+        return {memoResetColour, 0, memoResetName};
     }
 }
 

@@ -88,7 +88,7 @@ QList<std::pair<QString, QString>> properties(const model::Board& b) {
 }
 
 struct Event {
-    enum Kind { Click, Tab, Space } kind = Click;
+    enum Kind { Click, Tab, Space, Return } kind = Click;
     int button = 0; // the button clicked, or the one focused for a key; 0 for none
 };
 
@@ -97,7 +97,7 @@ QString describe(const Event& e) {
                             : e.button == 11 ? u"Yeni"_s
                             : e.button == 12 ? u"Bak"_s
                                              : u"memo %1"_s.arg(e.button - 13);
-    return QList{u"click"_s, u"Tab on"_s, u"Space on"_s}.at(e.kind) +
+    return QList{u"click"_s, u"Tab on"_s, u"Space on"_s, u"Return on"_s}.at(e.kind) +
            (e.button == 0 ? u" nothing focused"_s
                           : u" SSCommand%1 (%2)"_s.arg(QString::number(e.button), caption));
 }
@@ -178,7 +178,7 @@ public:
         if (e.kind == Event::Click) {
             QTest::mouseClick(target, Qt::LeftButton);
         } else {
-            QTest::keyClick(target, Qt::Key_Space);
+            QTest::keyClick(target, e.kind == Event::Space ? Qt::Key_Space : Qt::Key_Return);
         }
         if (e.button != 0) {
             const int beeps = board.beeps;
@@ -222,9 +222,10 @@ private:
         draws_.push_back(r);
     }
 
-    // Out of a thousand events: 5 "Yeni", 30 "Bak", 100 memo buttons, 40 Tab, 40 Space, 15 any
-    // button and the rest the keypad, which types the secret itself once the game has had its
-    // planned number of guesses, so that games are won after 1 to 34. A won game soon starts anew.
+    // Out of a thousand events: 5 "Yeni", 30 "Bak", 100 memo buttons, 40 Tab, 20 Space, 20 Return,
+    // 15 any button and the rest the keypad, which types the secret itself once the game has had
+    // its planned number of guesses, so that games are won after 1 to 34. A won game soon starts
+    // anew.
     Event pick() {
         const GameState& s = board.state;
         if (s.entryCount == 0) {
@@ -248,7 +249,7 @@ private:
             while (focused > 0 && f.window->command(focused) != f.window->focusWidget()) {
                 --focused;
             }
-            return {roll < 175 ? Event::Tab : Event::Space, focused};
+            return {roll < 175 ? Event::Tab : roll < 195 ? Event::Space : Event::Return, focused};
         }
         if (roll < 230) {
             return {Event::Click, 1 + below(22)};

@@ -362,7 +362,7 @@ private slots:
         // Screen readers hear the mark by name.
         const QList<std::pair<QColor, QString>> cycle{{QColor(0, 255, 255), "camgöbeği"},
                                                       {QColor(255, 0, 0), "kırmızı"},
-                                                      {QColor(0, 0, 0), ""},
+                                                      {QColor(0, 0, 0), "siyah"},
                                                       {QColor(0, 255, 255), "camgöbeği"}};
         for (const auto& [colour, name] : cycle) {
             f.click(f.window->command(20)); // the memo button of 7

@@ -2,7 +2,6 @@
 #include "app/fonts.h"
 #include "window_fixture.h"
 
-#include <QAccessible>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -369,26 +368,6 @@ private slots:
         for (QChar c : QStringLiteral("ÇçıŞşÜü%")) {
             QVERIFY(metrics.inFont(c));
         }
-    }
-
-    // Screen readers hear every caption, and whether a button can be pressed.
-    void accessibility() {
-        WindowFixture f;
-        for (QWidget* w : f.window->findChildren<QWidget*>()) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-            QVERIFY(iface);
-            if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
-                QCOMPARE(iface->text(QAccessible::Name), captionOf(w));
-            }
-            if (qobject_cast<QPushButton*>(w)) {
-                QCOMPARE(iface->state().disabled, !w->isEnabled());
-            }
-        }
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.window->panel(3))->text(QAccessible::Name),
-                 QStringLiteral("Q X T"));
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(f.window->image(33))->text(QAccessible::Name),
-            QStringLiteral("0/7"));
     }
 };
 
