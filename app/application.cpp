@@ -18,7 +18,7 @@ namespace rakamlik {
 Application::Application(int& argc, char** argv, FatalReporter report)
     : QApplication(argc, argv), report_(std::move(report)) {
     setApplicationName(QString::fromLatin1(design::windowTitle));
-    setDesktopFileName(QStringLiteral("rakamlik"));
+    setDesktopFileName(QStringLiteral("org.rakamlik.Rakamlik"));
     setStyle(new Style);
     setPalette(QPalette(toQColor(design::windowColour)));
     setFont(fontFor(design::defaultFont));

@@ -1,0 +1,37 @@
+# A Debian package of the game: `cpack -G DEB` in the build directory writes
+# rakamlik_<version>_<arch>.deb. It holds the install component Runtime only (the program, its
+# desktop entry, icons and AppStream metainfo), never the tests, the benchmarks or anything that
+# another project's install rules would add, and installs under /usr.
+
+set(CPACK_PACKAGE_NAME rakamlik)
+set(CPACK_PACKAGE_VENDOR "Rakamlik developers")
+# A placeholder until the project has a real address.
+set(CPACK_PACKAGE_CONTACT "Rakamlik developers <rakamlik@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number-guessing game: find the four-digit secret")
+# Debian's extended description: lines under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION [[
+The computer hides four different digits and you guess them, with the mouse,
+on one small window. Every guess tells you how many of its digits stand in
+the right place and how many are in the secret at another place. A dial
+counts your guesses, a ledger keeps the last ten, and a won game is rated by
+the number of guesses it took. The game is in Turkish.]])
+
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Runtime;/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The architecture is the one `dpkg --print-architecture` names (CPack's default). The libraries
+# come from dpkg-shlibdeps (it needs dpkg-dev and file); the faces the window is designed for
+# are loaded by name, so no linker sees them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+
+# `cpack --config CPackSourceConfig.cmake`: the sources, without build directories or Git's.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/")
+
+include(CPack)
