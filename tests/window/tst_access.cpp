@@ -52,6 +52,11 @@ private slots:
             if (qobject_cast<QPushButton*>(control)) {
                 QCOMPARE(accessible(control)->state().disabled, !control->isEnabled());
             }
+            // Every picture but the parchment carries meaning.
+            auto* box = qobject_cast<ImageBox*>(control);
+            if (box != nullptr && !box->picture().isEmpty() && box != w.image(38)) {
+                QVERIFY2(!nameOf(box).isEmpty(), qPrintable(box->objectName()));
+            }
         }
         QCOMPARE(nameOf(w.image(1)), QStringLiteral("1 mavi, 1 kırmızı işaret"));
         QCOMPARE(nameOf(w.image(2)), QStringLiteral("bulunan rakam yok"));
