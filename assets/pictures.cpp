@@ -1,7 +1,10 @@
 #include "assets/pictures.h"
 
+#include "assets/raw_image.h"
+
 #include <QGuiApplication>
 #include <QPixmapCache>
+#include <QResource>
 
 namespace rakamlik::pictures {
 namespace {
@@ -12,21 +15,31 @@ bool denseScreen() {
     return qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
 }
 
-// Loads `name`.png, or its sharper `name`@2x.png on dense screens. QPixmapCache keeps the loaded
-// ones, keyed by file, and lets them go with the application.
-QPixmap load(const QString& name) {
-    const bool sharp = denseScreen();
-    const QString file =
-        folder + name + (sharp ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
-    QPixmap pixmap;
-    if (QPixmapCache::find(file, &pixmap)) {
-        return pixmap;
-    }
-    if (!pixmap.load(file)) {
+// The picture in the embedded file `name`.argb, or `name`@2x.argb drawn at double resolution.
+QPixmap loadFile(const QString& name, bool sharp) {
+    const QResource file(folder + name +
+                         (sharp ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")));
+    if (!file.isValid()) {
         return {};
     }
+    QPixmap pixmap = QPixmap::fromImage(raw::decode(file.uncompressedData()));
     pixmap.setDevicePixelRatio(sharp ? 2.0 : 1.0);
-    QPixmapCache::insert(file, pixmap);
+    return pixmap;
+}
+
+// Loads `name`, at double resolution on dense screens. QPixmapCache keeps the loaded ones, keyed
+// by file, and lets them go with the application.
+QPixmap load(const QString& name) {
+    const bool sharp = denseScreen();
+    const QString key = name + (sharp ? QStringLiteral("@2x") : QString());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
+    pixmap = loadFile(name, sharp);
+    if (!pixmap.isNull()) {
+        QPixmapCache::insert(key, pixmap);
+    }
     return pixmap;
 }
 
@@ -50,8 +63,10 @@ QIcon icon() {
     // All four files, whatever the screen: the window manager and the taskbar ask for sizes of
     // their own, and QIcon picks the nearest of 16, 32 and 64 pixels.
     QIcon icon;
-    for (const char* name : {"icon16", "icon16@2x", "icon32", "icon32@2x"}) {
-        icon.addPixmap(QPixmap{folder + QLatin1String(name) + QStringLiteral(".png")});
+    for (const char* name : {"icon16", "icon32"}) {
+        for (const bool sharp : {false, true}) {
+            icon.addPixmap(loadFile(QLatin1String(name), sharp));
+        }
     }
     return icon;
 }

@@ -2,8 +2,8 @@
 # EXPECTED, byte for byte: the backdrop's random mottle included, nothing may vary between runs.
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${PICGEN} ${OUT} COMMAND_ERROR_IS_FATAL ANY)
-file(GLOB_RECURSE files RELATIVE ${EXPECTED} ${EXPECTED}/*.png)
-file(GLOB_RECURSE again RELATIVE ${OUT} ${OUT}/*.png)
+file(GLOB_RECURSE files RELATIVE ${EXPECTED} ${EXPECTED}/*)
+file(GLOB_RECURSE again RELATIVE ${OUT} ${OUT}/*)
 if(NOT files STREQUAL again)
     message(FATAL_ERROR "picgen wrote other files this time:\n${again}\ninstead of\n${files}")
 endif()

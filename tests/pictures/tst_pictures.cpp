@@ -2,9 +2,11 @@
 // the build's picture folder) and as rakamlik::pictures hands them out.
 
 #include "assets/pictures.h"
+#include "assets/raw_image.h"
 
 #include <QGuiApplication>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -21,12 +23,9 @@ const QRgb green = qRgb(15, 172, 129);
 const QRgb yellow = qRgb(255, 255, 0);
 const QRgb red = qRgb(255, 0, 0);
 
-// "face3" at scale 2 is the file face3@2x.png.
+// "face3" at scale 2 is the file face3@2x.png that picgen drew.
 QImage load(const QString& name, int scale = 1) {
-    const QString dir = name.startsWith(QStringLiteral("hicolor"))
-                            ? QStringLiteral(RAKAMLIK_PICTURES_DIR "/")
-                            : QStringLiteral(":/pictures/");
-    const QImage image{dir + name +
+    const QImage image{QStringLiteral(RAKAMLIK_PICTURES_DIR "/") + name +
                        (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"))};
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -209,6 +208,47 @@ private slots:
             QCOMPARE(at(0, -0.15), yellow);
             QCOMPARE(at(0, 0.06), black);
         }
+    }
+
+    // The embedded format gives back exactly what was drawn, with or without transparency.
+    void rawRoundTrip() {
+        QImage opaque(3, 2, QImage::Format_RGB32);
+        opaque.fill(qRgb(250, 230, 177));
+        opaque.setPixel(2, 1, qRgb(1, 2, 3));
+        QImage clear(2, 3, QImage::Format_ARGB32_Premultiplied);
+        clear.fill(Qt::transparent);
+        clear.setPixel(1, 2, qRgba(10, 20, 30, 40));
+        for (const QImage& image : {opaque, clear}) {
+            const QImage back = rakamlik::raw::decode(rakamlik::raw::encode(image));
+            QCOMPARE(back.format(), image.format());
+            QCOMPARE(back, image);
+        }
+    }
+
+    // Damaged data gives a null picture, never a crash or a huge allocation.
+    void rawRejectsDamage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QByteArray good = rakamlik::raw::encode(image);
+        const auto withNumber = [&](int offset, quint32 value) {
+            QByteArray bytes = good;
+            qToLittleEndian<quint32>(value, bytes.data() + offset);
+            return bytes;
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << good.left(16);
+        QTest::newRow("one byte short") << good.chopped(1);
+        QTest::newRow("one byte over") << good + '\0';
+        QTest::newRow("not ours") << QByteArray("PNG!") + good.mid(4);
+        QTest::newRow("zero width") << withNumber(4, 0);
+        QTest::newRow("width too large") << withNumber(4, 0x40000001);
+        QTest::newRow("height disagrees") << withNumber(8, 4);
+        QTest::newRow("8-bit format") << withNumber(12, QImage::Format_Grayscale8);
+    }
+    void rawRejectsDamage() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(rakamlik::raw::decode(bytes).isNull());
     }
 
     // The same logical size everywhere, from the @2x drawing on screens with a device pixel ratio

@@ -1,12 +1,17 @@
-// picgen: draws every picture of the game and writes them as PNG files.
+// picgen: draws every picture of the game and writes them as PNG files, and as the raw pixels the
+// program embeds.
 //
-//   picgen <folder>                   writes name.png and name@2x.png for every picture, and the
-//                                     icon theme's hicolor/<N>x<N>/apps/rakamlik.png
+//   picgen <folder>                   writes name.png, name@2x.png, name.argb and name@2x.argb for
+//                                     every picture, and the icon theme's
+//                                     hicolor/<N>x<N>/apps/rakamlik.png
 //   picgen --contact-sheet <file.png> writes one sheet showing every picture with its name
 
 #include "drawings.h"
 
+#include "assets/raw_image.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -16,6 +21,16 @@ namespace {
 
 bool save(const QImage& image, const QString& path) {
     if (!QDir{}.mkpath(QFileInfo{path}.absolutePath()) || !image.save(path, "PNG")) {
+        std::fprintf(stderr, "picgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool saveRaw(const QImage& image, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rakamlik::raw::encode(image)) < 0 ||
+        !file.flush()) {
         std::fprintf(stderr, "picgen: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -34,8 +49,13 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && argv[1][0] != '-') {
         const QString folder = QString::fromLocal8Bit(argv[1]);
         for (const picgen::Picture& picture : picgen::allPictures()) {
-            if (!save(picture.image,
-                      folder + QLatin1Char('/') + picture.name + QStringLiteral(".png"))) {
+            const QString path = folder + QLatin1Char('/') + picture.name;
+            if (!save(picture.image, path + QStringLiteral(".png"))) {
+                return 1;
+            }
+            // The icon theme's files are for the desktop, not the program.
+            if (!picture.name.startsWith(QStringLiteral("hicolor/")) &&
+                !saveRaw(picture.image, path + QStringLiteral(".argb"))) {
                 return 1;
             }
         }
