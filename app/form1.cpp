@@ -9,6 +9,9 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace rakamlik {
@@ -78,15 +81,25 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    for (const design::Template& t : design::templates()) {
-        templates_.emplace(t.image, pictureFor(t.picture));
-    }
     build();
     wire();
     load();
 }
 
 Form1::~Form1() = default;
+
+const Picture& Form1::templatePicture(int image) const {
+    auto loaded = templates_.find(image);
+    if (loaded == templates_.end()) {
+        const auto all = design::templates();
+        const auto t = std::ranges::find(all, image, &design::Template::image);
+        if (t == all.end()) {
+            throw std::out_of_range("no template image box Image" + std::to_string(image));
+        }
+        loaded = templates_.emplace(image, pictureFor(t->picture)).first;
+    }
+    return loaded->second;
+}
 
 void Form1::build() {
     for (const design::Control& entry : design::controls()) {

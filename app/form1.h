@@ -41,7 +41,7 @@ public:
     ImageBox* image(int n) const { return images_.at(n); }        // visible image boxes
     Panel* panel(int n) const { return panels_.at(n); }           // SSPanel1..4
     // The picture a template image box holds (Image19, Image26, ...).
-    const Picture& templatePicture(int image) const { return templates_.at(image); }
+    const Picture& templatePicture(int image) const;
 
     // Only tests use this: to start from a state a game rarely reaches.
     GameState& stateForTesting() { return state_; }
@@ -90,7 +90,9 @@ private:
     std::array<Label*, 40> cells_{};
     std::array<ImageBox*, 39> images_{};
     std::array<Panel*, 5> panels_{};
-    std::map<int, Picture> templates_;
+    // Templates are loaded when first copied: only the dial's rest face is
+    // needed before the window first appears.
+    mutable std::map<int, Picture> templates_;
 };
 
 } // namespace rakamlik
