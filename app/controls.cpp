@@ -54,7 +54,11 @@ void Label::setSingleFrame(bool on) {
 }
 
 void Label::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    // The background is filled before this; an empty label has nothing
+    // more to draw but its frame (most of the ledger, most of the time).
+    if (!text().isEmpty()) {
+        QLabel::paintEvent(event);
+    }
     if (singleFrame_) {
         QPainter painter(this);
         drawSingleFrame(painter, this);

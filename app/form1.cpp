@@ -109,9 +109,18 @@ void Form1::build() {
         widget->setObjectName(QString::fromStdString(entry.name));
         widget->setGeometry(design::px(entry.left), design::px(entry.top), design::px(entry.width),
                             design::px(entry.height));
-        widget->setFont(fontFor(entry.font));
-        widget->setVisible(entry.visible);
-        widget->setEnabled(entry.enabled);
+        // Controls inherit their container's font and are shown with it:
+        // only what differs is set, which spares a round of change events
+        // per control.
+        if (const QFont font = fontFor(entry.font); widget->font() != font) {
+            widget->setFont(font);
+        }
+        if (!entry.visible) {
+            widget->hide();
+        }
+        if (!entry.enabled) {
+            widget->setEnabled(false);
+        }
         if (entry.picture.kind != design::PictureRef::Kind::None) {
             static_cast<ImageBox*>(widget)->setPicture(pictureFor(entry.picture));
         }
