@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "game/random_source.h"
+#include "tests/window/window_fixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -41,22 +41,8 @@ constexpr std::array<Digits, 5> misses{{
     {8, 5, 2, 0}, // 0, 4
 }};
 
-// Draws what the benchmark scripts; once the script runs out, the digits 0, 1, 2, ... in turn.
-class ScriptedRandom final : public RandomSource {
-public:
-    void seed(std::uint64_t /*seed*/) override {}
-    float next() override {
-        if (script.empty()) {
-            return static_cast<float>(unscripted++ % 10) / 9.0F;
-        }
-        const float r = script.front();
-        script.pop_front();
-        return r;
-    }
-
-    std::deque<float> script;
-    int unscripted = 0;
-};
+// The tests' scripted random source: the benchmark chooses the secret.
+using rakamlik::testing::ScriptedRandom;
 
 // Runs the event loop until nothing is pending: the window repaints what the last clicks changed.
 void settle() {
