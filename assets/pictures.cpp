@@ -28,10 +28,10 @@ QPixmap loadFile(const QString& name, bool sharp) {
 }
 
 // Loads `name`, at double resolution on dense screens. QPixmapCache keeps the loaded ones, keyed
-// by file, and lets them go with the application.
+// by resource path and resolution, and lets them go with the application.
 QPixmap load(const QString& name) {
     const bool sharp = denseScreen();
-    const QString key = name + (sharp ? QStringLiteral("@2x") : QString());
+    const QString key = folder + name + (sharp ? QStringLiteral("@2x") : QString());
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;

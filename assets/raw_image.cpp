@@ -52,6 +52,9 @@ QImage decode(QByteArrayView bytes) {
     }
     QImage image(static_cast<int>(width), static_cast<int>(height),
                  static_cast<QImage::Format>(format));
+    if (image.isNull()) { // out of memory
+        return {};
+    }
     const char* p = bytes.data() + headerSize;
     for (int y = 0; y < image.height(); ++y) {
         qFromLittleEndian<quint32>(p, width, image.scanLine(y));

@@ -1,5 +1,5 @@
-// The pictures as files (both resolutions from the built-in resources, the icon theme's sizes from
-// the build's picture folder) and as rakamlik::pictures hands them out.
+// The pictures as picgen draws them (its PNG files in the build's picture folder), as the program
+// embeds them (raw pixels), and as rakamlik::pictures hands them out.
 
 #include "assets/pictures.h"
 #include "assets/raw_image.h"
@@ -12,6 +12,8 @@
 #include <cmath>
 #include <numbers>
 #include <span>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -256,21 +258,31 @@ private slots:
     // produce); null pictures for arguments that have none; an icon of 16, 32 and 64 px.
     void handedOut() {
         using namespace rakamlik::pictures;
+        using namespace Qt::Literals::StringLiterals;
         const QByteArray expected = qgetenv("RAKAMLIK_EXPECTED_PIXEL_RATIO");
         if (!expected.isEmpty()) {
             QCOMPARE(qGuiApp->devicePixelRatio(), expected.toDouble());
         }
         const int scale = qGuiApp->devicePixelRatio() > 1 ? 2 : 1;
-        const std::tuple<QPixmap, const char*, QSizeF> cases[] = {
-            {face(5), "face5", {109, 74}},
-            {marker(2, 1), "marker_2_1", {71, 19}},
-            {rakamlik::pictures::backdrop(), "backdrop", {404, 382}},
-        };
+        // Every embedded picture is exactly the one picgen drew.
+        std::vector<std::tuple<QPixmap, QString, QSizeF>> cases{
+            {rakamlik::pictures::backdrop(), u"backdrop"_s, {404, 382}}};
+        for (int n = 0; n <= 7; ++n) {
+            cases.emplace_back(face(n), u"face%1"_s.arg(n), QSizeF(109, 74));
+        }
+        for (int blue = 0; blue <= 4; ++blue) {
+            for (int red = 0; blue + red <= 4; ++red) {
+                if (blue + red > 0 && !(blue == 3 && red == 1)) {
+                    cases.emplace_back(marker(blue, red), u"marker_%1_%2"_s.arg(blue).arg(red),
+                                       QSizeF(24 * (blue + red) - 1, 19));
+                }
+            }
+        }
+        QCOMPARE(cases.size(), std::size_t{1 + 8 + 13});
         for (const auto& [pixmap, name, size] : cases) {
             QCOMPARE(pixmap.deviceIndependentSize(), size);
             QCOMPARE(pixmap.devicePixelRatio(), double(scale));
-            QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32),
-                     load(QString::fromLatin1(name), scale));
+            QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32), load(name, scale));
         }
         for (const QPixmap& none :
              {face(-1), face(8), marker(0, 0), marker(3, 1), marker(5, 0), marker(-1, 2)}) {
