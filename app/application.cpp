@@ -19,10 +19,26 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     : QApplication(argc, argv), report_(std::move(report)) {
     setApplicationName(QString::fromLatin1(design::windowTitle));
     setDesktopFileName(QStringLiteral("org.rakamlik.Rakamlik"));
+    // The application takes the style and deletes it.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     setStyle(new Style);
     setPalette(QPalette(toQColor(design::windowColour)));
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     setFont(fontFor(design::defaultFont));
     setWindowIcon(pictures::icon());
+}
+
+QEvent::Type Application::failureEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+bool Application::event(QEvent* event) {
+    if (event->type() == failureEvent()) {
+        exit(EXIT_FAILURE);
+        return true;
+    }
+    return QApplication::event(event);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -55,10 +71,10 @@ void Application::fail(const QString& what) {
     if (QThread::currentThread()->loopLevel() > 0) {
         exit(EXIT_FAILURE);
     } else {
-        // Before the event loop runs, exit() would be forgotten: end it as
-        // soon as it starts.
-        QMetaObject::invokeMethod(
-            this, [] { exit(EXIT_FAILURE); }, Qt::QueuedConnection);
+        // Before the event loop runs, exit() would be forgotten: a posted
+        // event ends the loop as soon as it starts.
+        postEvent(this,
+                  new QEvent(failureEvent())); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
     }
 }
 

@@ -28,7 +28,12 @@ public:
 
     static void showFatalError(const QString& message);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // Posted to end the event loop with a failure status once it runs.
+    static QEvent::Type failureEvent();
     void fail(const QString& what);
 
     FatalReporter report_;
