@@ -1,16 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
 #include "assets/pictures.h"
 #include "controls.h"
 #include "design.h"
 #include "fonts.h"
+#include "form1.h"
+#include "game/random_source.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPalette>
 #include <QThread>
 
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <utility>
 
 namespace rakamlik {
@@ -25,7 +30,20 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     setPalette(QPalette(toQColor(design::windowColour)));
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     setFont(fontFor(design::defaultFont));
+    warnOfMissingFaces();
     setWindowIcon(pictures::icon());
+    QAccessible::installFactory(ImageBox::accessible);
+}
+
+int Application::play() {
+    try {
+        Form1 window(std::make_unique<StandardRandom>(), [] { beep(); });
+        window.show();
+        return exec();
+    } catch (...) {
+        failOnCurrentException();
+    }
+    return EXIT_FAILURE;
 }
 
 QEvent::Type Application::failureEvent() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>
@@ -19,6 +20,10 @@ public:
     // `report` tells the user about a fatal error; it must return once the
     // user has seen it. By default it is a message box.
     Application(int& argc, char** argv, FatalReporter report = showFatalError);
+
+    // The program: the game's window, shown, and the event loop until the window closes.
+    // Returns the program's exit status.
+    int play();
 
     bool notify(QObject* receiver, QEvent* event) override;
 

@@ -1,17 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace rakamlik {
 namespace {
 
-// A one-pixel black line just inside the widget's edge.
-void drawSingleFrame(QPainter& painter, const QWidget* widget) {
-    painter.setPen(Qt::black);
-    painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
+// A widget's single frame in whole device pixels: the widget's edges rounded to the screen's
+// pixel grid, and lines as thick as the scale, rounded (one pixel at 1 and 1.25, two from 1.5 to
+// 2). Drawn in logical pixels, at a fractional scale an edge falls between device pixels, so a
+// line could vanish on one side, double on another, and the fill show outside it.
+struct DeviceFrame {
+    QRect outer; // device pixels
+    QRect inner; // what lies inside the lines
+    int line;
+};
+
+// Sets `painter` to draw in device pixels and returns `widget`'s frame in them.
+DeviceFrame inDevicePixels(QPainter& painter, const QWidget* widget) {
+    const QRectF edges = painter.deviceTransform().mapRect(QRectF(widget->rect()));
+    painter.setWorldTransform(painter.deviceTransform().inverted());
+    const QRect outer(QPoint(qRound(edges.left()), qRound(edges.top())),
+                      QPoint(qRound(edges.right()) - 1, qRound(edges.bottom()) - 1));
+    const int line = std::max(1, qRound(widget->devicePixelRatioF()));
+    return {outer, outer.adjusted(line, line, -line, -line), line};
+}
+
+void paintFrame(QPainter& painter, const DeviceFrame& frame) {
+    const QRect& o = frame.outer;
+    const int line = frame.line;
+    painter.fillRect(o.left(), o.top(), o.width(), line, Qt::black);
+    painter.fillRect(o.left(), o.bottom() + 1 - line, o.width(), line, Qt::black);
+    painter.fillRect(o.left(), o.top(), line, o.height(), Qt::black);
+    painter.fillRect(o.right() + 1 - line, o.top(), line, o.height(), Qt::black);
 }
 
 // The gap between a panel's bevel and its content.
@@ -50,24 +77,40 @@ void Label::setSingleFrame(bool on) {
     singleFrame_ = on;
     const int m = on ? 1 : 0;
     setContentsMargins(m, m, m, m);
+    // A framed label fills only what lies inside its frame.
+    setAutoFillBackground(!on);
     update();
 }
 
 void Label::paintEvent(QPaintEvent* event) {
-    // The background is filled before this; an empty label has nothing
-    // more to draw but its frame (most of the ledger, most of the time).
+    if (singleFrame_) {
+        QPainter painter(this);
+        painter.fillRect(inDevicePixels(painter, this).inner, palette().color(QPalette::Window));
+    }
+    // An empty label has nothing more to draw but its frame (most of the
+    // ledger, most of the time).
     if (!text().isEmpty()) {
         QLabel::paintEvent(event);
     }
     if (singleFrame_) {
         QPainter painter(this);
-        drawSingleFrame(painter, this);
+        paintFrame(painter, inDevicePixels(painter, this));
     }
 }
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
 
+QAccessibleInterface* ImageBox::accessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
 void ImageBox::setPicture(const Picture& picture) {
+    if (picture.pixmap.cacheKey() == picture_.pixmap.cacheKey() && picture.text == picture_.text) {
+        return;
+    }
     picture_ = picture;
     setAccessibleName(picture.text);
     if (!stretch_ && !picture.isEmpty()) {
@@ -83,18 +126,24 @@ void ImageBox::setSingleFrame(bool on) {
 
 void ImageBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QRect inside = singleFrame_ ? rect().adjusted(1, 1, -1, -1) : rect();
-    if (!picture_.isEmpty()) {
+    if (!singleFrame_) {
         if (stretch_) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawPixmap(inside, picture_.pixmap);
+            painter.drawPixmap(rect(), picture_.pixmap);
         } else {
-            painter.drawPixmap(inside.topLeft(), picture_.pixmap);
+            painter.drawPixmap(0, 0, picture_.pixmap);
         }
+        return;
     }
-    if (singleFrame_) {
-        drawSingleFrame(painter, this);
+    const DeviceFrame frame = inDevicePixels(painter, this);
+    if (!picture_.isEmpty()) {
+        const QSize natural =
+            picture_.pixmap.deviceIndependentSize().toSize() * devicePixelRatioF();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(stretch_ ? frame.inner : QRect(frame.inner.topLeft(), natural),
+                           picture_.pixmap);
     }
+    paintFrame(painter, frame);
 }
 
 Panel::Panel(QWidget* parent) : QFrame(parent) {

@@ -11,6 +11,7 @@
 
 #include <string_view>
 
+class QAccessibleInterface;
 class QPushButton;
 
 namespace rakamlik {
@@ -73,6 +74,10 @@ class ImageBox : public QWidget {
 
 public:
     explicit ImageBox(QWidget* parent = nullptr);
+
+    // Image boxes are pictures to a screen reader, not layout: an accessibility factory for
+    // QAccessible::installFactory().
+    static QAccessibleInterface* accessible(const QString& className, QObject* object);
 
     // Shows a copy of `picture`; later changes to the source don't reach it.
     void setPicture(const Picture& picture);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "design.h"
 
 #include <array>
@@ -24,6 +25,8 @@ std::vector<Control> buildControls() {
     for (int k = 9; k >= 0; --k) {
         c.push_back({.name = numbered("SSCommand", 13 + k),
                      .kind = Kind::Button,
+                     .role = Role::Memo,
+                     .index = k,
                      .parent = "Form1",
                      .left = 8340,
                      .top = 2100 + 360 * k,
@@ -61,6 +64,7 @@ std::vector<Control> buildControls() {
     c.push_back(panel4);
     c.push_back({.name = "SSCommand12",
                  .kind = Kind::Button,
+                 .role = Role::Bak,
                  .parent = "SSPanel4",
                  .left = 90,
                  .top = 60,
@@ -85,6 +89,8 @@ std::vector<Control> buildControls() {
         // The first digit is a size smaller than the other three.
         c.push_back({.name = numbered("Label", i + 1),
                      .kind = Kind::Label,
+                     .role = Role::Guess,
+                     .index = i,
                      .parent = "SSPanel3",
                      .left = 240 + 780 * i,
                      .top = 240,
@@ -105,6 +111,7 @@ std::vector<Control> buildControls() {
     c.push_back(panel2);
     c.push_back({.name = "SSCommand11",
                  .kind = Kind::Button,
+                 .role = Role::Yeni,
                  .parent = "SSPanel2",
                  .left = 90,
                  .top = 60,
@@ -118,6 +125,8 @@ std::vector<Control> buildControls() {
         const bool zero = n == 10;
         c.push_back({.name = numbered("SSCommand", n),
                      .kind = Kind::Button,
+                     .role = Role::Keypad,
+                     .index = n % 10,
                      .parent = "SSPanel1",
                      .left = keypadColumns.at(zero ? 1 : (n - 1) % 3),
                      .top = keypadRows.at(zero ? 3 : (n - 1) / 3),
@@ -130,6 +139,7 @@ std::vector<Control> buildControls() {
     }
     c.push_back({.name = "Label6",
                  .kind = Kind::Label,
+                 .role = Role::Message,
                  .parent = "SSPanel1",
                  .left = 2130,
                  .top = 4080,
@@ -150,12 +160,15 @@ std::vector<Control> buildControls() {
                  .height = 5175,
                  .stretch = true,
                  .atBottom = true,
-                 .picture = {PictureRef::Kind::Backdrop}});
+                 .backdrop = true});
 
-    // The dial and the rating, in their creation order.
+    // The dial and the rating, in their creation order. The rating's columns, from the left,
+    // are Label7 to Label10 for the titles and Label11 to Label14 for the values.
     const auto valueLabel = [](int n, int left, int width) {
         return Control{.name = numbered("Label", n),
                        .kind = Kind::Label,
+                       .role = Role::RatingValue,
+                       .index = n - 11,
                        .parent = "Form1",
                        .left = left,
                        .top = 1380,
@@ -168,6 +181,8 @@ std::vector<Control> buildControls() {
     const auto titleLabel = [](int n, int left, int width, const char* caption) {
         return Control{.name = numbered("Label", n),
                        .kind = Kind::Label,
+                       .role = Role::RatingTitle,
+                       .index = n - 7,
                        .parent = "Form1",
                        .left = left,
                        .top = 1560,
@@ -182,6 +197,8 @@ std::vector<Control> buildControls() {
     const auto gauge = [](int n) {
         return Control{.name = numbered("Image", n),
                        .kind = Kind::Image,
+                       .role = Role::Gauge,
+                       .index = n - 33,
                        .parent = "Form1",
                        .left = 4320 + 1140 * (n - 33),
                        .top = 240,
@@ -217,6 +234,8 @@ std::vector<Control> buildControls() {
     for (int k = 10; k >= 1; --k) {
         c.push_back({.name = numbered("Image", k),
                      .kind = Kind::Image,
+                     .role = Role::Marker,
+                     .index = k - 1,
                      .parent = "Form1",
                      .left = k == 1 ? 6500 : 6510,
                      .top = 2220 + 360 * (k - 1),
@@ -229,6 +248,8 @@ std::vector<Control> buildControls() {
     for (int i = 39; i >= 0; --i) {
         c.push_back({.name = "Label5(" + std::to_string(i) + ")",
                      .kind = Kind::Label,
+                     .role = Role::LedgerCell,
+                     .index = i,
                      .parent = "Form1",
                      .left = 4470 + 480 * (i % 4),
                      .top = 2160 + 360 * (i / 4),
@@ -255,13 +276,6 @@ std::vector<std::string> buildFocusOrder() {
     return order;
 }
 
-PictureRef face(int n) {
-    return {PictureRef::Kind::Face, n};
-}
-PictureRef marker(int blue, int red) {
-    return {PictureRef::Kind::Marker, blue, red};
-}
-
 } // namespace
 
 std::span<const Control> controls() {
@@ -272,21 +286,6 @@ std::span<const Control> controls() {
 std::span<const std::string> focusOrder() {
     static const std::vector<std::string> order = buildFocusOrder();
     return order;
-}
-
-std::span<const Template> templates() {
-    // Image19 holds the rest face, Image26 to Image32 the seven steps;
-    // the markers show their blue marks first, then the red ones, and
-    // Image21 holds no picture at all: copying it blanks a marker.
-    static const std::array<Template, 22> table{{
-        {32, face(7)},      {31, face(6)},      {30, face(5)},      {29, face(4)},
-        {28, face(3)},      {27, face(2)},      {26, face(1)},      {19, face(0)},
-        {25, marker(2, 1)}, {24, marker(0, 3)}, {23, marker(0, 2)}, {22, marker(0, 1)},
-        {21, {}},           {20, marker(0, 4)}, {18, marker(2, 2)}, {17, marker(1, 3)},
-        {16, marker(1, 2)}, {15, marker(1, 1)}, {14, marker(4, 0)}, {13, marker(3, 0)},
-        {12, marker(2, 0)}, {11, marker(1, 0)},
-    }};
-    return table;
 }
 
 } // namespace rakamlik::design

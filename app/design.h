@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "game/rgb.h"
@@ -47,18 +48,29 @@ enum class Frame {
     Sunken, // a panel's sunken bevel
 };
 
-// A picture as the design knows it: what it shows, not how it is stored.
-struct PictureRef {
-    enum class Kind { None, Backdrop, Face, Marker };
-    Kind kind = Kind::None;
-    int first = 0;  // face number, or the blue marks of a marker
-    int second = 0; // the red marks of a marker
-    friend constexpr bool operator==(const PictureRef&, const PictureRef&) = default;
+// What a control is for in the game; the window keeps its controls by role. The index is the
+// digit of a keypad or memo button, the place of a guess box, the cell of the ledger (row times
+// four plus column), the row of a marker, the gauge, or the rating's column.
+enum class Role {
+    None,
+    Keypad,
+    Yeni,
+    Bak,
+    Memo,
+    Guess,
+    Message,
+    LedgerCell,
+    Marker,
+    Gauge,
+    RatingTitle,
+    RatingValue,
 };
 
 struct Control {
     std::string name{}; // "Label6", "SSCommand11", or "Label5(7)" for an array element
     Kind kind = Kind::Label;
+    Role role = Role::None;
+    int index = 0;
     std::string parent{}; // "Form1" or the containing panel
     int left = 0;         // twips, relative to the container
     int top = 0;
@@ -76,26 +88,16 @@ struct Control {
     bool enabled = true;
     bool stretch = false;  // image boxes: scale the picture to the box
     bool atBottom = false; // lies beneath every other child of its container
-    PictureRef picture{};
+    bool backdrop = false; // image boxes: shows the board's parchment
 };
 
 // Every control on the window, in creation order (containers before their
-// children): 94 widgets. With the 22 templates they make the design's 116
-// control objects.
+// children): 94 widgets. The design's 22 template image boxes, which only
+// hold the pictures the others copy, are no widgets here: the pictures come
+// from the assets.
 std::span<const Control> controls();
 
 // The controls that take keyboard focus, in focus order.
 std::span<const std::string> focusOrder();
-
-// A template image box: it holds a picture that visible image boxes copy.
-// Templates lie outside the client area in the design and are never shown,
-// so they are pictures only, not widgets.
-struct Template {
-    int image = 0; // the number of the image box, e.g. 19 for "Image19"
-    PictureRef picture{};
-};
-
-// Every template, in creation order.
-std::span<const Template> templates();
 
 } // namespace rakamlik::design

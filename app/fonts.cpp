@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
+
+#include <QFontInfo>
 
 #include <cmath>
 
@@ -25,6 +28,22 @@ QFont fontFor(const design::Font& font) {
     f.setBold(font.bold);
     f.setStyleHint(font.face == design::Face::Serif ? QFont::Serif : QFont::SansSerif);
     return f;
+}
+
+void warnOfMissingFaces() {
+    const std::pair<design::Face, const char*> faces[] = {
+        {design::Face::SansSerif, "fonts-liberation2"},
+        {design::Face::Tahoma, "fonts-dejavu-core"},
+        {design::Face::Serif, "fonts-liberation2"},
+    };
+    for (const auto& [face, package] : faces) {
+        const QFont font = fontFor({face});
+        if (QFontInfo(font).family() != font.family()) {
+            qWarning("rakamlik: the font \"%s\" is missing, so some texts may not fit; install "
+                     "the Debian package %s",
+                     qPrintable(font.family()), package);
+        }
+    }
 }
 
 } // namespace rakamlik

@@ -1,17 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
 #include "design.h"
 #include "fonts.h"
-#include "picture_catalog.h"
 
-#include "board/memo.h"
+#include "assets/pictures.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
 
-#include <algorithm>
-#include <stdexcept>
-#include <string>
 #include <utility>
 
 namespace rakamlik {
@@ -69,13 +66,37 @@ QWidget* makeControl(const design::Control& entry, QWidget* parent) {
     return nullptr;
 }
 
+template <typename Widget, std::size_t n>
+void place(std::array<Widget*, n>& role, int index, QWidget* widget) {
+    role.at(static_cast<std::size_t>(index)) = qobject_cast<Widget*>(widget);
+}
+
+void showText(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text)); // a label ignores the text it already shows
+}
+
+void showMemoMark(QPushButton* button, const MemoMark& mark) {
+    const QColor colour = toQColor(mark.colour);
+    if (button->palette().color(QPalette::Active, QPalette::ButtonText) != colour) {
+        setCaptionColour(button, colour);
+    }
+    if (const QString name = toQString(mark.name); button->accessibleDescription() != name) {
+        button->setAccessibleDescription(name);
+    }
+}
+
 } // namespace
 
-Form1::Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent)
-    : QWidget(parent), random_(std::move(random)), beep_(std::move(beep)) {
+Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* parent)
+    : QWidget(parent), game_(std::move(random), std::move(beep)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(design::windowTitle));
-    setFixedSize(design::px(design::clientWidth), design::px(design::clientHeight));
+    // The window opens at the board's size and can't be made smaller. A desktop may still
+    // maximise it or make it full-screen (Wayland compositors insist on their own size for
+    // both, and end a client that keeps another), and then the board stays centred on the grey.
+    const QSize board(design::px(design::clientWidth), design::px(design::clientHeight));
+    setMinimumSize(board);
+    resize(board);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(design::windowColour));
     setPalette(palette);
@@ -86,22 +107,8 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent)
     load();
 }
 
-Form1::~Form1() = default;
-
-const Picture& Form1::templatePicture(int image) const {
-    auto loaded = templates_.find(image);
-    if (loaded == templates_.end()) {
-        const auto all = design::templates();
-        const auto t = std::ranges::find(all, image, &design::Template::image);
-        if (t == all.end()) {
-            throw std::out_of_range("no template image box Image" + std::to_string(image));
-        }
-        loaded = templates_.emplace(image, pictureFor(t->picture)).first;
-    }
-    return loaded->second;
-}
-
 void Form1::build() {
+    using design::Role;
     for (const design::Control& entry : design::controls()) {
         QWidget* parent =
             entry.parent == "Form1" ? this : control(QString::fromStdString(entry.parent));
@@ -121,10 +128,48 @@ void Form1::build() {
         if (!entry.enabled) {
             widget->setEnabled(false);
         }
-        if (entry.picture.kind != design::PictureRef::Kind::None) {
-            static_cast<ImageBox*>(widget)->setPicture(pictureFor(entry.picture));
+        if (entry.backdrop) {
+            static_cast<ImageBox*>(widget)->setPicture({pictures::backdrop(), {}});
         }
         controls_.insert(widget->objectName(), widget);
+
+        switch (entry.role) {
+        case Role::None:
+            break;
+        case Role::Keypad:
+            place(keypad_, entry.index, widget);
+            break;
+        case Role::Memo:
+            place(memo_, entry.index, widget);
+            break;
+        case Role::Yeni:
+            yeni_ = qobject_cast<QPushButton*>(widget);
+            break;
+        case Role::Bak:
+            bak_ = qobject_cast<QPushButton*>(widget);
+            break;
+        case Role::Guess:
+            place(guess_, entry.index, widget);
+            break;
+        case Role::Message:
+            message_ = qobject_cast<Label*>(widget);
+            break;
+        case Role::LedgerCell:
+            place(ledger_.at(static_cast<std::size_t>(entry.index / 4)), entry.index % 4, widget);
+            break;
+        case Role::Marker:
+            place(markers_, entry.index, widget);
+            break;
+        case Role::Gauge:
+            place(gauges_, entry.index, widget);
+            break;
+        case Role::RatingTitle:
+            place(ratingTitles_, entry.index, widget);
+            break;
+        case Role::RatingValue:
+            place(ratingValues_, entry.index, widget);
+            break;
+        }
     }
 
     // Buttons and panels lie above the labels and image boxes of their
@@ -144,23 +189,6 @@ void Form1::build() {
         setTabOrder(control(QString::fromStdString(order[i])),
                     control(QString::fromStdString(order[i + 1])));
     }
-
-    for (int n = 1; n <= 22; ++n) {
-        commands_.at(n) = qobject_cast<QPushButton*>(control(QStringLiteral("SSCommand%1").arg(n)));
-    }
-    for (int n = 1; n <= 14; ++n) {
-        labels_.at(n) =
-            n == 5 ? nullptr : qobject_cast<Label*>(control(QStringLiteral("Label%1").arg(n)));
-    }
-    for (int i = 0; i < 40; ++i) {
-        cells_.at(i) = qobject_cast<Label*>(control(QStringLiteral("Label5(%1)").arg(i)));
-    }
-    for (int n = 1; n <= 38; ++n) {
-        images_.at(n) = qobject_cast<ImageBox*>(control(QStringLiteral("Image%1").arg(n)));
-    }
-    for (int n = 1; n <= 4; ++n) {
-        panels_.at(n) = qobject_cast<Panel*>(control(QStringLiteral("SSPanel%1").arg(n)));
-    }
 }
 
 void Form1::wire() {
@@ -169,19 +197,40 @@ void Form1::wire() {
     keypad->setExclusive(false);
     memo->setExclusive(false);
     for (int digit = 0; digit <= 9; ++digit) {
-        keypad->addButton(keypadButton(digit), digit);
-        memo->addButton(memoButton(digit), digit);
+        keypad->addButton(keypad_.at(static_cast<std::size_t>(digit)), digit);
+        memo->addButton(memo_.at(static_cast<std::size_t>(digit)), digit);
     }
-    connect(keypad, &QButtonGroup::idClicked, this, &Form1::onKeypad);
-    connect(memo, &QButtonGroup::idClicked, this, &Form1::onMemo);
-    connect(command(11), &QPushButton::clicked, this, &Form1::onYeni);
-    connect(command(12), &QPushButton::clicked, this, &Form1::onBak);
-    for (int n = 1; n <= 22; ++n) {
-        command(n)->installEventFilter(this);
+    connect(keypad, &QButtonGroup::idClicked, this, [this](int digit) {
+        game_.digit(digit);
+        showGame();
+    });
+    connect(memo, &QButtonGroup::idClicked, this, [this](int digit) {
+        game_.memo(digit);
+        showGame();
+    });
+    connect(yeni_, &QPushButton::clicked, this, [this] {
+        game_.yeni();
+        showGame();
+    });
+    connect(bak_, &QPushButton::clicked, this, [this] {
+        game_.bak();
+        showGame();
+    });
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->installEventFilter(this);
     }
-    for (int digit = 0; digit <= 9; ++digit) {
-        memoButton(digit)->setAccessibleDescription(toQString(memoResetName));
+}
+
+void Form1::resizeEvent(QResizeEvent* /*event*/) {
+    const QPoint centred((width() - minimumWidth()) / 2, (height() - minimumHeight()) / 2);
+    const QPoint by = centred - boardOffset_;
+    if (by.isNull()) {
+        return;
     }
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->move(child->pos() + by);
+    }
+    boardOffset_ = centred;
 }
 
 // Enter and Return press the focused button, as Space does: the window has
@@ -200,13 +249,85 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The window's load: seed the one random generator from the clock, the only
-// seeding of the whole run, and put the dial's rest face into the gauges.
+// The window's load: the game seeds its random source from the clock, and
+// the gauges take the dial's rest face.
 void Form1::load() {
-    random_->seed(clockSeed());
-    for (int n = 33; n <= 36; ++n) {
-        image(n)->setPicture(templatePicture(19));
+    game_.load();
+    showGame();
+}
+
+void Form1::showGame() {
+    // Only what differs from the last showing is touched: a memo click changes one button, a
+    // guess one row and a gauge.
+    const bool all = !shown_;
+    Shown& was = all ? shown_.emplace() : *shown_;
+    for (std::size_t d = 0; d < 10; ++d) {
+        keypad_[d]->setEnabled(game_.keypadOpen(static_cast<int>(d)));
+        memo_[d]->setEnabled(game_.memoOpen());
+        const MemoMark& mark = game_.memoMark(static_cast<int>(d));
+        if (all || was.marks[d] != mark) {
+            showMemoMark(memo_[d], mark);
+            was.marks[d] = mark;
+        }
     }
+    bak_->setEnabled(game_.bakOpen());
+    for (std::size_t place = 0; place < guess_.size(); ++place) {
+        if (all || was.guess[place] != game_.guess()[place]) {
+            was.guess[place] = game_.guess()[place];
+            showText(guess_[place], was.guess[place]);
+        }
+    }
+    if (all || was.message != game_.message()) {
+        was.message = game_.message();
+        showText(message_, was.message);
+    }
+    for (std::size_t row = 0; row < ledger_.size(); ++row) {
+        const Game::Row& shown = game_.ledger()[row];
+        if (all || was.ledger[row] != shown) {
+            was.ledger[row] = shown;
+            for (std::size_t column = 0; column < 4; ++column) {
+                showText(ledger_[row][column], shown.digits[column]);
+            }
+            markers_[row]->setPicture(markerPicture(shown.score));
+        }
+    }
+    for (std::size_t g = 0; g < gauges_.size(); ++g) {
+        gauges_[g]->setPicture(facePicture(game_.gauges()[g]));
+    }
+    const std::optional<Rating>& rating = game_.rating();
+    if (all || was.rating != rating) {
+        was.rating = rating;
+        for (std::size_t column = 0; column < ratingTitles_.size(); ++column) {
+            const bool rated = rating && rating->column == static_cast<int>(column);
+            ratingTitles_[column]->setVisible(rated);
+            ratingValues_[column]->setText(rated ? toQString(rating->text) : QString());
+        }
+    }
+}
+
+// A scored guess's marks; a row without a guess shows nothing and says
+// nothing, and a guess that found nothing shows nothing but says so.
+const Picture& Form1::markerPicture(const std::optional<Score>& score) {
+    if (!score) {
+        return noPicture_;
+    }
+    auto& picture = markerPictures_.at(static_cast<std::size_t>(score->exact))
+                        .at(static_cast<std::size_t>(score->near));
+    if (!picture) {
+        picture =
+            Picture{pictures::marker(score->exact, score->near), toQString(markerName(*score))};
+    }
+    return *picture;
+}
+
+// Screen readers hear how far a gauge has run: "7 adımdan 3", three of
+// seven steps.
+const Picture& Form1::facePicture(int face) {
+    auto& picture = facePictures_.at(static_cast<std::size_t>(face));
+    if (!picture) {
+        picture = Picture{pictures::face(face), QStringLiteral("7 adımdan %1").arg(face)};
+    }
+    return *picture;
 }
 
 } // namespace rakamlik

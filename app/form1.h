@@ -1,98 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controls.h"
-#include "game/game_state.h"
-#include "game/random_source.h"
+#include "game/game.h"
 
 #include <QHash>
 #include <QPushButton>
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <map>
 #include <memory>
+#include <optional>
 
 namespace rakamlik {
 
-// The game's one window. It owns every control, built from the design
-// table, and the game's state; its procedures are short calls into the
-// rules of the game.
+// The game's one window. It builds its controls from the design table,
+// turns clicks into the game's commands and, after each, shows the game's
+// state on its controls.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    using Beep = std::function<void()>;
-
     // `random` is seeded once, from the clock, when the window loads;
     // `beep` sounds the system beep.
-    Form1(std::unique_ptr<RandomSource> random, Beep beep, QWidget* parent = nullptr);
-    ~Form1() override;
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
+    Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* parent = nullptr);
 
-    const GameState& state() const { return state_; }
+    const Game& game() const { return game_; }
+    // Only tests and benchmarks use this: to start from a state a game rarely reaches.
+    Game& gameForTesting() { return game_; }
 
-    // Controls by their design names.
+    // A control by its design name ("SSCommand11", "Label5(7)").
     QWidget* control(const QString& name) const { return controls_.value(name); }
-    QPushButton* command(int n) const { return commands_.at(n); } // SSCommand1..22
-    Label* label(int n) const { return labels_.at(n); }           // Label1..14, not 5
-    Label* ledgerCell(int i) const { return cells_.at(i); }       // Label5(0..39)
-    ImageBox* image(int n) const { return images_.at(n); }        // visible image boxes
-    Panel* panel(int n) const { return panels_.at(n); }           // SSPanel1..4
-    // The picture a template image box holds (Image19, Image26, ...).
-    const Picture& templatePicture(int image) const;
-
-    // Only tests use this: to start from a state a game rarely reaches.
-    GameState& stateForTesting() { return state_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build();
     void wire();
     void load();
+    // Puts what the game shows on the controls; what is already shown is left alone.
+    void showGame();
 
-    // Click handlers.
-    void onYeni();            // a new game
-    void onBak();             // show the secret
-    void onKeypad(int digit); // a digit of the guess
-    void onMemo(int digit);   // the next colour of a memo button
+    const Picture& markerPicture(const std::optional<Score>& score);
+    const Picture& facePicture(int face);
 
-    // The game's procedures; each takes and returns nothing, and their
-    // order of calls is part of the game.
-    void etikete_yaz(); // show the digit just typed; complete the guess at the fourth
-    void deftere_yaz(); // scroll the ledger and write the guess at its top
-    void sorgu();       // score the guess and show its marker
-    void sonuç();       // the end of a won game
-    void kapat();       // lock the keypad and "Bak"
-    void aç();          // unlock the keypad and "Bak"
-    void sil();         // blank the markers, dial back to rest
-    void gizle();       // take the rating off the board
-    void yenile();      // memo captions back to black
-    void kadran();      // count the guess on the dial
-    void temizle();     // empty the ledger's cells
-    void redüzelt();    // memo states back to 0
-    void reaç();        // enable the memo buttons
-
-    QPushButton* keypadButton(int digit) const { return command(digit == 0 ? 10 : digit); }
-    QPushButton* memoButton(int digit) const { return command(13 + digit); }
-    void setKeypadEnabled(bool enabled);
-
-    GameState state_;
-    std::unique_ptr<RandomSource> random_;
-    Beep beep_;
-
+    Game game_;
     QHash<QString, QWidget*> controls_;
-    std::array<QPushButton*, 23> commands_{};
-    std::array<Label*, 15> labels_{};
-    std::array<Label*, 40> cells_{};
-    std::array<ImageBox*, 39> images_{};
-    std::array<Panel*, 5> panels_{};
-    // Templates are loaded when first copied: only the dial's rest face is
-    // needed before the window first appears.
-    mutable std::map<int, Picture> templates_;
+    QPoint boardOffset_; // where the board's top left corner lies in a larger window
+
+    std::array<QPushButton*, 10> keypad_{}; // by digit
+    std::array<QPushButton*, 10> memo_{};   // by digit
+    QPushButton* yeni_ = nullptr;
+    QPushButton* bak_ = nullptr;
+    std::array<Label*, 4> guess_{};
+    Label* message_ = nullptr;
+    std::array<std::array<Label*, 4>, 10> ledger_{}; // rows, newest first, of four cells
+    std::array<ImageBox*, 10> markers_{};            // by ledger row
+    std::array<ImageBox*, 4> gauges_{};
+    std::array<Label*, 4> ratingTitles_{}; // by column
+    std::array<Label*, 4> ratingValues_{};
+
+    // Each picture is loaded when first shown, then shared by every box
+    // that shows it: only the dial's rest face is needed before the window
+    // first appears.
+    std::array<std::array<std::optional<Picture>, 5>, 5> markerPictures_{}; // [exact][near]
+    std::array<std::optional<Picture>, 8> facePictures_{};
+    Picture noPicture_;
+
+    // What the controls show, as the game last said it.
+    struct Shown {
+        std::array<std::string, 4> guess;
+        std::string message;
+        std::array<Game::Row, 10> ledger;
+        std::optional<Rating> rating;
+        std::array<MemoMark, 10> marks;
+    };
+    std::optional<Shown> shown_; // nothing before the first showing
 };
 
 } // namespace rakamlik

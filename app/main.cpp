@@ -1,19 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
-#include "form1.h"
-#include "game/random_source.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <cstring>
+#include <span>
+
+namespace {
+
+// Whether the program can hope to reach a display: a graphical session names one, or the user
+// chose a platform (-platform, QT_QPA_PLATFORM) and Qt takes it from there.
+bool displayReachable(int argc, char* argv[]) {
+    const std::span arguments(argv + 1, static_cast<std::size_t>(std::max(argc - 1, 0)));
+    const auto platform = [](const char* argument) {
+        return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
+    };
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    constexpr std::array<const char*, 3> variables{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    return std::ranges::any_of(arguments, platform) || std::ranges::any_of(variables, set);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    rakamlik::Application app(argc, argv);
-    try {
-        rakamlik::Form1 window(std::make_unique<rakamlik::StandardRandom>(),
-                               [] { QApplication::beep(); });
-        window.show();
-        return QApplication::exec();
-    } catch (...) {
-        app.failOnCurrentException();
+    // Without a display Qt would abort with a message about reinstalling, and dump core.
+    if (!displayReachable(argc, argv)) {
+        std::fputs("rakamlik: no graphical session found (neither DISPLAY nor WAYLAND_DISPLAY is "
+                   "set); start the game from a desktop session\n",
+                   stderr);
+        return EXIT_FAILURE;
     }
-    return EXIT_FAILURE;
+    rakamlik::Application app(argc, argv);
+    return app.play();
 }

@@ -60,13 +60,11 @@ QPixmap backdrop() {
 }
 
 QIcon icon() {
-    // All four files, whatever the screen: the window manager and the taskbar ask for sizes of
-    // their own, and QIcon picks the nearest of 16, 32 and 64 pixels.
+    // Each size a window manager, taskbar or window switcher may ask for, once, drawn at that
+    // size: none is scaled from another.
     QIcon icon;
-    for (const char* name : {"icon16", "icon32"}) {
-        for (const bool sharp : {false, true}) {
-            icon.addPixmap(loadFile(QLatin1String(name), sharp));
-        }
+    for (const char* name : {"icon16", "icon24", "icon32", "icon48", "icon64"}) {
+        icon.addPixmap(loadFile(QLatin1String(name), false));
     }
     return icon;
 }

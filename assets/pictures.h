@@ -15,7 +15,7 @@ QPixmap face(int n);
 QPixmap marker(int blue, int red);
 // The board's parchment backdrop, 404 x 382 logical pixels.
 QPixmap backdrop();
-// The window icon (16 and 32 px, with their @2x variants).
+// The window icon at 16, 24, 32, 48 and 64 px.
 QIcon icon();
 
 } // namespace rakamlik::pictures

@@ -12,7 +12,7 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "game/random_source.h"
-#include "tests/window/window_fixture.h"
+#include "tests/window_fixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,18 +53,18 @@ struct Board : testing::WindowFixture {
     // "Yeni", drawing `digits` as the secret.
     void newGame(const Digits& digits = secret) const {
         for (int d : digits) {
-            random->script.push_back(static_cast<float>(d) / 9.0F);
+            random->draws.push_back(testing::ScriptedRandom::drawFor(d));
         }
-        window->command(11)->click();
+        get<QPushButton>(QStringLiteral("SSCommand11"))->click();
     }
 
     void type(const Digits& digits) const {
         for (int d : digits) {
-            window->command(d == 0 ? 10 : d)->click();
+            keypad(d)->click();
         }
     }
 
-    void memo(int digit) const { window->command(13 + digit)->click(); }
+    void memoClick(int digit) const { memo(digit)->click(); }
 };
 
 // Times `measured` alone, `samples` times, each after `prepare` and a settled window, and reports
@@ -114,11 +114,11 @@ private slots:
         std::size_t turn = 0;
         QBENCHMARK {
             board.type(misses.at(turn++ % misses.size()));
-            if (board.window->state().tryCount == 28) {
-                board.window->stateForTesting().tryCount = 0;
+            if (board.window->game().state().tryCount == 28) {
+                board.window->gameForTesting().stateForTesting().tryCount = 0;
             }
         }
-        QVERIFY(board.window->state().exactCount < 4);
+        QVERIFY(board.window->game().state().exactCount < 4);
         QCOMPARE(board.beeps, 0);
     }
 
@@ -131,12 +131,12 @@ private slots:
         timeEach(
             1000,
             [&](int /*i*/) {
-                if (board.window->state().tryCount == 28) {
-                    board.window->stateForTesting().tryCount = 0;
+                if (board.window->game().state().tryCount == 28) {
+                    board.window->gameForTesting().stateForTesting().tryCount = 0;
                 }
             },
             [&](int i) { board.type(misses.at(static_cast<std::size_t>(i) % misses.size())); });
-        QVERIFY(board.window->state().exactCount < 4);
+        QVERIFY(board.window->game().state().exactCount < 4);
         QCOMPARE(board.beeps, 0);
     }
 
@@ -153,7 +153,7 @@ private slots:
                 }
             },
             [&](int /*i*/) { board.type(secret); });
-        QCOMPARE(board.window->state().exactCount, 4);
+        QCOMPARE(board.window->game().state().exactCount, 4);
         QCOMPARE(board.beeps, 200);
     }
 
@@ -170,15 +170,15 @@ private slots:
                 }
                 board.type(secret);
                 for (int digit : {1, 4, 4, 7}) {
-                    board.memo(digit);
+                    board.memoClick(digit);
                 }
                 // The next game's secret, drawn by the measured click.
                 for (int d : secret) {
-                    board.random->script.push_back(static_cast<float>(d) / 9.0F);
+                    board.random->draws.push_back(testing::ScriptedRandom::drawFor(d));
                 }
             },
-            [&](int /*i*/) { board.window->command(11)->click(); });
-        QCOMPARE(board.window->state().tryCount, 0);
+            [&](int /*i*/) { board.get<QPushButton>(QStringLiteral("SSCommand11"))->click(); });
+        QCOMPARE(board.window->game().state().tryCount, 0);
     }
 
     // "Bak" after a guess: the secret into the message box, over "Başarılar".
@@ -190,8 +190,8 @@ private slots:
                 board.newGame();
                 board.type(misses.at(static_cast<std::size_t>(i) % misses.size()));
             },
-            [&](int /*i*/) { board.window->command(12)->click(); });
-        QCOMPARE(board.window->label(6)->text(), QStringLiteral(" 5 0 8 2"));
+            [&](int /*i*/) { board.get<QPushButton>(QStringLiteral("SSCommand12"))->click(); });
+        QCOMPARE(board.get<QLabel>(QStringLiteral("Label6"))->text(), QStringLiteral(" 5 0 8 2"));
     }
 
     // A memo button's next colour; the buttons take turns.
@@ -201,7 +201,7 @@ private slots:
         settle();
         int turn = 0;
         QBENCHMARK {
-            board.memo(turn++ % 10);
+            board.memoClick(turn++ % 10);
         }
     }
 
@@ -213,7 +213,7 @@ private slots:
         for (const Digits& guess : misses) {
             board.type(guess);
         }
-        board.memo(3);
+        board.memoClick(3);
         settle();
         QPixmap shot;
         QBENCHMARK {

@@ -18,25 +18,6 @@ Score score(const std::array<std::int16_t, 4>& guess,
     return result;
 }
 
-std::optional<int> markerImage(Score s) noexcept {
-    // Rows by digits in place, columns by digits elsewhere; 0 where no such score exists.
-    constexpr std::array<std::array<int, 5>, 5> images{{
-        {21, 22, 23, 24, 20},
-        {11, 15, 16, 17, 0},
-        {12, 25, 18, 0, 0},
-        {13, 0, 0, 0, 0},
-        {14, 0, 0, 0, 0},
-    }};
-    if (s.exact < 0 || s.exact > 4 || s.near < 0 || s.near > 4) {
-        return std::nullopt;
-    }
-    const int image = images[static_cast<std::size_t>(s.exact)][static_cast<std::size_t>(s.near)];
-    if (image == 0) {
-        return std::nullopt;
-    }
-    return image;
-}
-
 std::string markerName(Score s) {
     if (s.exact == 0 && s.near == 0) {
         return "bulunan rakam yok";

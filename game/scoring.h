@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace rakamlik {
@@ -16,10 +15,6 @@ struct Score {
 
 Score score(const std::array<std::int16_t, 4>& guess,
             const std::array<std::int16_t, 4>& secret) noexcept;
-
-// The template image box (Image11 to Image25) whose picture shows the score's marks, Image21 being
-// the empty one. Only the fourteen scores that four different digits can reach have a picture.
-std::optional<int> markerImage(Score s) noexcept;
 
 // What a screen reader says for a scored guess's marker, in Turkish (UTF-8): its counts of blue
 // and red marks, "2 mavi, 1 kırmızı işaret", or that none of its digits is in the secret.

@@ -31,8 +31,10 @@ std::vector<Picture> allPictures() {
                 [blue = blue, red = red](int s) { return drawMarker(blue, red, s); });
     }
     addBoth(out, QStringLiteral("backdrop"), drawBackdrop);
-    for (int size : {16, 32}) {
-        addBoth(out, QStringLiteral("icon%1").arg(size), [&](int s) { return drawIcon(size * s); });
+    // The window's icon is drawn at each size a taskbar or window switcher asks for, so none has
+    // to be scaled.
+    for (int size : windowIconSizes) {
+        out.push_back({QStringLiteral("icon%1").arg(size), drawIcon(size)});
     }
     for (int size : hicolorSizes) {
         out.push_back({QStringLiteral("hicolor/%1x%1/apps/rakamlik").arg(size), drawIcon(size)});
@@ -137,8 +139,7 @@ QImage drawContactSheet() {
     };
     section(QStringLiteral("Dial faces"), QStringLiteral("face"));
     section(QStringLiteral("Ledger markers"), QStringLiteral("marker"));
-    sheet.heading(
-        QStringLiteral("Window icon: icon16, icon32 (with @2x) and the hicolor theme sizes"));
+    sheet.heading(QStringLiteral("Window icon: icon16 to icon64, and the hicolor theme sizes"));
     for (const Picture& pic : picturesWhere([](const Picture& p) {
              return p.name.startsWith(QStringLiteral("icon")) ||
                     p.name.startsWith(QStringLiteral("hicolor"));

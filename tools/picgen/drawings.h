@@ -33,10 +33,12 @@ QImage drawBackdrop(int scale);
 
 // The window icon as a square of `size` pixels.
 QImage drawIcon(int size);
+// The sizes the program offers as its window's icon.
+inline constexpr int windowIconSizes[] = {16, 24, 32, 48, 64};
 // The sizes a Linux desktop's hicolor icon theme holds.
 inline constexpr int hicolorSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-// Every picture file at 1x and @2x, plus the icon theme's sizes.
+// Every picture file at 1x and @2x, the window icon's sizes, and the icon theme's.
 std::vector<Picture> allPictures();
 
 // An overview of every picture with its name, for people to look at.

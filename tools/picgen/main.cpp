@@ -2,8 +2,8 @@
 // program embeds.
 //
 //   picgen <folder>                   writes name.png, name@2x.png, name.argb and name@2x.argb for
-//                                     every picture, and the icon theme's
-//                                     hicolor/<N>x<N>/apps/rakamlik.png
+//                                     every picture (the window icon's sizes without @2x), and
+//                                     the icon theme's hicolor/<N>x<N>/apps/rakamlik.png
 //   picgen --contact-sheet <file.png> writes one sheet showing every picture with its name
 
 #include "drawings.h"

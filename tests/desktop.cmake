@@ -1,0 +1,251 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The desktop integration: the entry and the metainfo pass their validators, an installation puts
+# every file where a desktop looks for it, and the Debian package holds exactly that installation.
+#   cmake -DBUILD=<build dir> -DSOURCE=<source dir> -DAPP_ID=<application id>
+#         -DVERSION=<project version> -DCPACK=<cpack> -DWORK=<scratch dir> -DPACKAGE=ON|OFF
+#         -P desktop.cmake
+# PACKAGE=OFF leaves out the package (the sanitizer build is not what anyone ships). The
+# validators come from desktop-file-utils and appstream, the package checks need dpkg-dev and
+# file; tools/dev installs them.
+#
+# Each check runs in a `cmake -P` of its own (this script again, with CHECK set), so that one
+# failing does not hide the others; its scratch directory is WORK/<check>. WORK is emptied at the
+# start and removed at the end, pass or fail.
+
+if(NOT DEFINED CHECK)
+    foreach(var IN ITEMS BUILD SOURCE APP_ID VERSION CPACK WORK PACKAGE)
+        if("${${var}}" STREQUAL "")
+            message(FATAL_ERROR "desktop.cmake needs -D${var}=...")
+        endif()
+        list(APPEND defines "-D${var}=${${var}}")
+    endforeach()
+    if(NOT IS_ABSOLUTE "${WORK}")
+        message(FATAL_ERROR "WORK must be an absolute path, not '${WORK}'")
+    endif()
+    set(checks entry metainfo install)
+    if(PACKAGE)
+        list(APPEND checks package)
+    else()
+        message(STATUS "package: left out (PACKAGE=${PACKAGE})")
+    endif()
+
+    file(REMOVE_RECURSE ${WORK})
+    set(failed "")
+    foreach(check IN LISTS checks)
+        execute_process(COMMAND ${CMAKE_COMMAND} ${defines} -DCHECK=${check}
+                                -P ${CMAKE_CURRENT_LIST_FILE}
+                        RESULT_VARIABLE result)
+        if(result EQUAL 0)
+            message(STATUS "${check}: passed")
+        else()
+            message(STATUS "${check}: FAILED")
+            list(APPEND failed ${check})
+        endif()
+    endforeach()
+    file(REMOVE_RECURSE ${WORK})
+    if(failed)
+        string(JOIN ", " failed ${failed})
+        message(FATAL_ERROR "desktop checks failed: ${failed} (their messages are above)")
+    endif()
+    return()
+endif()
+
+# ---- Helpers for the checks ----------------------------------------------------------------------
+
+set(work ${WORK}/${CHECK})
+
+function(fail message)
+    message(FATAL_ERROR "${CHECK}: ${message}")
+endfunction()
+
+# Runs a command that must succeed within two minutes; its output (stdout and stderr) goes into
+# the OUTPUT variable when one is given.
+function(run)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT" "COMMAND")
+    execute_process(COMMAND ${arg_COMMAND} RESULT_VARIABLE result OUTPUT_VARIABLE out
+                    ERROR_VARIABLE out TIMEOUT 120)
+    if(NOT result EQUAL 0)
+        string(JOIN " " command ${arg_COMMAND})
+        fail("`${command}` failed (${result}):\n${out}")
+    endif()
+    if(arg_OUTPUT)
+        set(${arg_OUTPUT} "${out}" PARENT_SCOPE)
+    endif()
+endfunction()
+
+# The files an installation of the game consists of, relative to the prefix.
+set(icon_sizes 16 22 24 32 48 64 128 256)
+set(expected_files
+    bin/rakamlik
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml)
+foreach(size IN LISTS icon_sizes)
+    list(APPEND expected_files share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+list(SORT expected_files)
+
+# The files (not directories) under root, relative to it and sorted.
+function(files_under root out_var)
+    file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${root} ${root}/*)
+    list(SORT found)
+    set(${out_var} "${found}" PARENT_SCOPE)
+endfunction()
+
+function(expect_files root)
+    files_under(${root} found)
+    if(NOT found STREQUAL expected_files)
+        set(missing ${expected_files})
+        set(unexpected ${found})
+        foreach(file IN LISTS found)
+            list(REMOVE_ITEM missing ${file})
+        endforeach()
+        foreach(file IN LISTS expected_files)
+            list(REMOVE_ITEM unexpected ${file})
+        endforeach()
+        set(message "${root} is not the installation the game consists of:")
+        foreach(kind IN ITEMS missing unexpected)
+            if(${kind})
+                string(REPLACE ";" "\n    " files "${${kind}}")
+                string(APPEND message "\n  ${kind}:\n    ${files}")
+            endif()
+        endforeach()
+        fail("${message}")
+    endif()
+endfunction()
+
+# Every icon is a PNG file of the size its directory names: width and height from the IHDR chunk.
+function(expect_icon_sizes root)
+    foreach(size IN LISTS icon_sizes)
+        set(png ${root}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+        file(READ ${png} header LIMIT 24 HEX)
+        string(SUBSTRING "${header}" 0 32 magic)
+        string(SUBSTRING "${header}" 32 8 width)
+        string(SUBSTRING "${header}" 40 8 height)
+        if(NOT magic STREQUAL "89504e470d0a1a0a0000000d49484452")
+            fail("${png} is not a PNG file")
+        endif()
+        math(EXPR width "0x${width}")
+        math(EXPR height "0x${height}")
+        if(NOT width EQUAL size OR NOT height EQUAL size)
+            fail("${png} is ${width}x${height} pixels")
+        endif()
+    endforeach()
+endfunction()
+
+# ---- The desktop entry passes desktop-file-validate ----------------------------------------------
+
+if(CHECK STREQUAL "entry")
+    # It exits 0 on warnings and hints (a missing main category is only a hint), which must fail
+    # as well.
+    set(entry ${SOURCE}/app/${APP_ID}.desktop)
+    run(COMMAND desktop-file-validate ${entry} OUTPUT out)
+    if(out MATCHES "(error|warning|hint): ")
+        fail("desktop-file-validate finds fault with ${entry}:\n${out}")
+    endif()
+
+# ---- The configured metainfo passes appstreamcli validate ----------------------------------------
+
+elseif(CHECK STREQUAL "metainfo")
+    run(COMMAND appstreamcli validate --no-net ${BUILD}/app/${APP_ID}.metainfo.xml)
+
+# ---- An installation has every file where a desktop looks for it ---------------------------------
+
+elseif(CHECK STREQUAL "install")
+    # Installed into WORK/install/usr as a distribution's package would: the program, its entry,
+    # its icon at every size and its metainfo, and they name one another rightly.
+    set(prefix ${work}/usr)
+    run(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+    expect_files(${prefix})
+    expect_icon_sizes(${prefix})
+
+    # The program a line names, matched apart from its use: if() expands ${CMAKE_MATCH_1} in its
+    # arguments before it matches anything.
+    function(installed_program text pattern out_var)
+        set(program "")
+        if(text MATCHES "${pattern}")
+            set(program ${CMAKE_MATCH_1})
+        endif()
+        if(program STREQUAL "" OR NOT EXISTS ${prefix}/bin/${program}
+           OR IS_DIRECTORY ${prefix}/bin/${program})
+            set(program "")
+        endif()
+        set(${out_var} "${program}" PARENT_SCOPE)
+    endfunction()
+
+    # The entry starts the installed program and shows the installed icon.
+    set(entry ${prefix}/share/applications/${APP_ID}.desktop)
+    file(STRINGS ${entry} Exec REGEX "^Exec=")
+    file(STRINGS ${entry} Icon REGEX "^Icon=")
+    installed_program("${Exec}" "^Exec=([^ ]+)" program)
+    if(program STREQUAL "")
+        fail("the desktop entry's '${Exec}' does not start bin/rakamlik")
+    endif()
+    if(NOT Icon STREQUAL "Icon=${APP_ID}")
+        fail("the desktop entry's '${Icon}' is not the installed icon ${APP_ID}")
+    endif()
+
+    # The metainfo's program is the installed one; validate-tree checks that its launchable
+    # names the installed entry.
+    file(READ ${prefix}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+    installed_program("${metainfo}" "<binary>([^<]+)</binary>" program)
+    if(program STREQUAL "")
+        fail("the metainfo's <binary> does not provide bin/rakamlik")
+    endif()
+    run(COMMAND appstreamcli validate-tree --no-net ${work})
+
+# ---- The Debian package holds exactly the installation -------------------------------------------
+
+elseif(CHECK STREQUAL "package")
+    # Its control fields, its files under /usr and nothing else, and the program stripped and
+    # without a run path.
+    run(COMMAND ${CPACK} -G DEB --config ${BUILD}/CPackConfig.cmake -B ${work})
+    run(COMMAND dpkg --print-architecture OUTPUT arch)
+    string(STRIP "${arch}" arch)
+    set(deb ${work}/rakamlik_${VERSION}_${arch}.deb)
+    if(NOT EXISTS ${deb})
+        file(GLOB debs ${work}/*.deb)
+        fail("cpack wrote '${debs}' instead of ${deb}")
+    endif()
+
+    function(expect_field field pattern)
+        run(COMMAND dpkg-deb -f ${deb} ${field} OUTPUT value)
+        string(STRIP "${value}" value)
+        if(NOT value MATCHES "${pattern}")
+            fail("the package's ${field} is '${value}', which does not match '${pattern}'")
+        endif()
+    endfunction()
+    expect_field(Package "^rakamlik$")
+    expect_field(Version "^${VERSION}$")
+    expect_field(Architecture "^${arch}$")
+    expect_field(Section "^games$")
+    expect_field(Maintainer "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
+    expect_field(Description "^[a-z].+\n .+")
+    # Depends: the libraries dpkg-shlibdeps found, and the faces the window is designed for.
+    foreach(package IN ITEMS libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2
+                             fonts-dejavu-core)
+        expect_field(Depends "(^|, )${package}( \\(|,|$)")
+    endforeach()
+
+    # dpkg-deb -x needs no root: it unpacks into WORK/package/root, owned by whoever runs it.
+    set(root ${work}/root)
+    run(COMMAND dpkg-deb -x ${deb} ${root})
+    files_under(${root} all)
+    list(FILTER all EXCLUDE REGEX "^usr/")
+    if(all)
+        fail("the package installs outside /usr: ${all}")
+    endif()
+    expect_files(${root}/usr)
+    expect_icon_sizes(${root}/usr)
+
+    run(COMMAND file -b ${root}/usr/bin/rakamlik OUTPUT kind)
+    if(NOT kind MATCHES ", stripped")
+        fail("the packaged program is not stripped: ${kind}")
+    endif()
+    run(COMMAND readelf -d ${root}/usr/bin/rakamlik OUTPUT dynamic)
+    if(dynamic MATCHES "R(UN)?PATH")
+        fail("the packaged program has a run path:\n${dynamic}")
+    endif()
+
+else()
+    message(FATAL_ERROR "no desktop check is called '${CHECK}'")
+endif()

@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program as a shell starts it:
+#   cmake -DPROGRAM=<path of rakamlik> -DFONTS=<fontconfig file with DejaVu only> -P program.cmake
+# Without a graphical session it says so in one line and ends with status 1, without aborting.
+# A designed face the system lacks is named at start-up, once, with the Debian package that
+# brings it, and the game plays on; with every face there, it warns of none.
+
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            ${PROGRAM}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+string(STRIP "${err}" err)
+string(REGEX MATCHALL "\n" newlines "${err}")
+if(NOT status STREQUAL "1" OR NOT out STREQUAL "" OR newlines
+   OR NOT err MATCHES "no graphical session" OR NOT err MATCHES "DISPLAY.*WAYLAND_DISPLAY")
+    message(FATAL_ERROR "without a display: status ${status}, output '${out}', errors:\n${err}")
+endif()
+
+function(start_up fontconfig out_var)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${fontconfig} ${PROGRAM}
+        RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 1)
+    if(NOT status MATCHES "timeout")
+        message(FATAL_ERROR "the game ended by itself (${status}):\n${err}")
+    endif()
+    string(REGEX MATCHALL "rakamlik: [^\n]*" warnings "${err}")
+    set(${out_var} "${warnings}" PARENT_SCOPE)
+endfunction()
+
+start_up("FONTCONFIG_FILE=${FONTS}" warnings)
+set(missing
+    "rakamlik: the font \"Liberation Sans\" is missing, so some texts may not fit; install the Debian package fonts-liberation2"
+    "rakamlik: the font \"Liberation Serif\" is missing, so some texts may not fit; install the Debian package fonts-liberation2")
+if(NOT warnings STREQUAL missing)
+    message(FATAL_ERROR "without the Liberation faces the game warned:\n${warnings}")
+endif()
+start_up("--unset=FONTCONFIG_FILE" warnings)
+if(warnings)
+    message(FATAL_ERROR "with every face installed the game warned:\n${warnings}")
+endif()

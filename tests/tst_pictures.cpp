@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pictures as picgen draws them (its PNG files in the build's picture folder) against the
+// approved looks in tests/approved, as the program embeds them (raw pixels), and as
+// rakamlik::pictures hands them out.
+
+#include "assets/pictures.h"
+#include "assets/raw_image.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace rakamlik;
+
+namespace {
+
+// Every colour the game draws in: white, the dial's green, yellow and red fills, black, the dial's
+// grey ground, and the blue and cyan of the needle and the blue marks. A pixel in one of them is
+// painted unblended, so it comes out the same on every CPU.
+const QList<QRgb> palette{0xffffffff, 0xff0fac81, 0xffffff00, 0xffff0000,
+                          0xff000000, 0xffc0c0c0, 0xff8080ff, 0xff80ffff};
+
+// Picture `name` ("face3@2x") from `folder`, premultiplied as it was drawn, so that the colour of
+// a nearly clear pixel cannot swing with its rounding.
+QImage load(const QString& name, const char* folder = RAKAMLIK_PICTURES_DIR) {
+    return QImage{QLatin1String(folder) + u'/' + name + u".png"_s}.convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+}
+// The pixels of a 32-bit `image`, row after row.
+QList<QRgb> pixels(const QImage& image) {
+    const auto* bits = reinterpret_cast<const QRgb*>(image.constBits());
+    return {bits, bits + image.width() * image.height()};
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void approved_data() {
+        QTest::addColumn<QString>("name");
+        const QDir drawn{QStringLiteral(RAKAMLIK_PICTURES_DIR)};
+        for (const QString& file :
+             drawn.entryList({u"face*.png"_s, u"marker*.png"_s, u"icon*.png"_s})) {
+            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
+        }
+    }
+    // Every face, marker and icon picgen draws looks as approved, each dial face with its fill and
+    // needle at its step: exactly where the approved one shows a colour of the game, within 2 per
+    // channel (alpha included) on smoothed edges.
+    void approved() {
+        QFETCH(QString, name);
+        const QImage image = load(name), approved = load(name, RAKAMLIK_APPROVED_DIR);
+        QCOMPARE(image.size(), approved.size());
+        const QList<QRgb> is = pixels(image), was = pixels(approved);
+        for (int i = 0; i < is.size(); ++i) {
+            for (int at : {0, 8, 16, 24}) {
+                if (qAbs(int(is[i] >> at & 255) - int(was[i] >> at & 255)) >
+                    (palette.contains(was[i]) ? 0 : 2)) {
+                    QFAIL(qPrintable(QString::asprintf(
+                        "%s: pixel (%d, %d) is #%08x, approved #%08x", qPrintable(name),
+                        i % image.width(), i / image.width(), is[i], was[i])));
+                }
+            }
+        }
+    }
+
+    // Parchment, at 1x and @2x: every pixel in a beige range, the average to within half a level,
+    // not one colour.
+    void backdrop() {
+        for (const QString& name : {u"backdrop"_s, u"backdrop@2x"_s}) {
+            const QList<QRgb> image = pixels(load(name));
+            // Red, green and blue: where in the pixel, lowest, highest, average.
+            const int channels[][4] = {{16, 233, 255, 250}, {8, 212, 246, 230}, {0, 159, 193, 177}};
+            for (const auto& [at, low, high, average] : channels) {
+                double sum = 0, squares = 0;
+                for (QRgb c : image) {
+                    const int v = int(c >> at & 255);
+                    QVERIFY2(v >= low && v <= high, qPrintable(QString::number(v)));
+                    sum += v;
+                    squares += double(v) * v;
+                }
+                const double mean = sum / double(image.size());
+                QVERIFY2(qAbs(mean - average) < 0.5, qPrintable(QString::number(mean)));
+                QVERIFY(squares / double(image.size()) - mean * mean > 1);
+            }
+        }
+    }
+
+    // The embedded format gives back exactly the picture, with or without transparency, and for
+    // damaged data a null picture, never a crash or a huge allocation. Its numbers are
+    // little-endian.
+    void raw_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QImage>("image");
+        const QImage icon = load(u"icon16"_s);
+        const QImage opaque = icon.convertToFormat(QImage::Format_RGB32);
+        const QByteArray good = raw::encode(icon); // 16 x 16
+        const auto with = [&](int at, const char* hex) {
+            return QByteArray{good}.replace(at, 4, QByteArray::fromHex(hex));
+        };
+        QTest::newRow("with transparency") << good << icon;
+        QTest::newRow("opaque") << raw::encode(opaque) << opaque;
+        QTest::newRow("empty") << QByteArray() << QImage();
+        QTest::newRow("header only") << good.left(16) << QImage();
+        QTest::newRow("one byte short") << good.chopped(1) << QImage();
+        QTest::newRow("one byte over") << good + '\0' << QImage();
+        QTest::newRow("not ours") << QByteArray("PNG!") + good.mid(4) << QImage();
+        QTest::newRow("zero width") << with(4, "00000000") << QImage();
+        QTest::newRow("width too large") << with(4, "01000040") << QImage();
+        QTest::newRow("height disagrees") << with(8, "0f000000") << QImage();
+        QTest::newRow("8-bit format") << with(12, "18000000") << QImage(); // Format_Grayscale8
+    }
+    void raw() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QImage, image);
+        QCOMPARE(raw::decode(bytes), image); // QCOMPARE compares the formats too
+    }
+
+    void embedded_data() {
+        using namespace pictures;
+        QTest::addColumn<QPixmap>("pixmap");
+        QTest::addColumn<QSizeF>("size");
+        QTest::newRow("backdrop") << pictures::backdrop() << QSizeF(404, 382);
+        for (int n = 0; n <= 7; ++n) {
+            QTest::addRow("face%d", n) << face(n) << QSizeF(109, 74);
+        }
+        const std::pair<int, int> markers[] = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 0},
+                                               {1, 1}, {1, 2}, {1, 3}, {2, 0}, {2, 1},
+                                               {2, 2}, {3, 0}, {4, 0}};
+        for (auto [b, r] : markers) {
+            QTest::addRow("marker_%d_%d", b, r) << marker(b, r) << QSizeF(24 * (b + r) - 1, 19);
+        }
+    }
+    // Every embedded picture is exactly the one picgen drew, at its logical size everywhere: from
+    // the @2x drawing on screens with a device pixel ratio above 1. The second run of this test
+    // sets a scale factor and says which ratio the screen must have.
+    void embedded() {
+        QFETCH(QPixmap, pixmap);
+        QFETCH(QSizeF, size);
+        const QString expected = qEnvironmentVariable("RAKAMLIK_EXPECTED_PIXEL_RATIO");
+        QVERIFY(expected.isEmpty() || qGuiApp->devicePixelRatio() == expected.toDouble());
+        const bool sharp = qGuiApp->devicePixelRatio() > 1;
+        QCOMPARE(pixmap.deviceIndependentSize(), size);
+        QCOMPARE(pixmap.devicePixelRatio(), sharp ? 2.0 : 1.0);
+        QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 load(QTest::currentDataTag() + (sharp ? "@2x"_L1 : ""_L1)));
+    }
+    // Arguments that have no picture give null ones.
+    void missing() {
+        using namespace pictures;
+        for (const QPixmap& none :
+             {face(-1), face(8), marker(0, 0), marker(3, 1), marker(5, 0), marker(-1, 2)}) {
+            QVERIFY(none.isNull());
+        }
+    }
+    // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
+    // theme has it at each of the sizes it holds.
+    void icons() {
+        QList<QSize> sizes = pictures::icon().availableSizes();
+        std::ranges::sort(sizes, {}, &QSize::width);
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+        for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QCOMPARE(load(u"hicolor/%1x%1/apps/rakamlik"_s.arg(n)).size(), QSize(n, n));
+        }
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"

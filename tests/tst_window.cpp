@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as the player sees, hears and clicks it.
+
+#include "app/design.h"
+#include "app/fonts.h"
+#include "assets/pictures.h"
+#include "game/rating.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QRegularExpression>
+
+#include <ranges>
+
+using namespace rakamlik;
+using rakamlik::testing::WindowFixture;
+
+namespace {
+
+QString nameOf(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+QColor captionColour(QWidget* w) {
+    return w->palette().color(QPalette::Active, qobject_cast<QPushButton*>(w) != nullptr
+                                                    ? QPalette::ButtonText
+                                                    : QPalette::WindowText);
+}
+
+} // namespace
+
+class TstWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> f;
+
+private slots:
+    void init() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        f = std::make_unique<WindowFixture>();
+    }
+    void cleanup() { f.reset(); }
+
+    // Every control of the table, built as the table says, in one window.
+    void builtFromTheDesign() {
+        const Form1& w = *f->window;
+        QVERIFY(w.windowTitle() == QStringLiteral("Rakamlik") && w.size() == QSize(601, 392) &&
+                w.minimumSize() == w.size() && !w.windowIcon().isNull());
+        QCOMPARE(w.findChildren<QWidget*>().size(), qsizetype(design::controls().size()));
+        for (const design::Control& e : design::controls()) {
+            QWidget* c = f->get(QString::fromStdString(e.name));
+            const QFont font = fontFor(e.font);
+            const auto* label = qobject_cast<Label*>(c);
+            const auto* button = qobject_cast<QPushButton*>(c);
+            const auto* box = qobject_cast<ImageBox*>(c);
+            const QString caption = QString::fromStdString(e.caption);
+            const bool single = e.frame == design::Frame::Single;
+            QVERIFY2(
+                c->parentWidget()->objectName() == QString::fromStdString(e.parent) &&
+                    (e.role == design::Role::Marker || // a marker takes its picture's size
+                     c->geometry() == QRect(design::px(e.left), design::px(e.top),
+                                            design::px(e.width), design::px(e.height))) &&
+                    w.rect().contains(QRect(c->mapTo(&w, QPoint()), c->size())) &&
+                    c->isVisibleTo(&w) == e.visible && c->isEnabled() == e.enabled &&
+                    QFontInfo(c->font()).family() == font.family() &&
+                    c->font().pixelSize() == font.pixelSize() &&
+                    (!label || (label->text() == caption && label->hasSingleFrame() == single)) &&
+                    // A disabled button is drawn greyed, whatever its caption colour.
+                    (!button ||
+                     (button->text() == caption &&
+                      button->palette().color(QPalette::Disabled, QPalette::ButtonText) !=
+                          captionColour(c))) &&
+                    (!box || (box->hasSingleFrame() == single && box->stretch() == e.stretch)),
+                e.name.c_str());
+        }
+    }
+
+    // Places, colours and faces worked out by hand from the design's twips, colours and points.
+    void placesAndLooks() {
+        const QColor grey(192, 192, 192), olive(192, 192, 0), black(0, 0, 0), green(0, 255, 0);
+        const QColor rust(192, 64, 0), none; // none: the platform's back colour
+        const char *sans = "Liberation Sans", *dejaVu = "DejaVu Sans", *serif = "Liberation Serif";
+        const struct {
+            const char* name;
+            QRect place;
+            QColor back, fore;
+            const char* family;
+            int pixels;
+        } rows[] = {
+            {"Label1", {16, 16, 51, 45}, olive, rust, dejaVu, 24},
+            {"Label4", {172, 16, 51, 45}, olive, rust, dejaVu, 26}, // a size larger
+            {"Label6", {142, 272, 81, 25}, QColor(64, 0, 64), green, serif, 16},
+            {"Label5(0)", {298, 144, 29, 21}, olive, black, sans, 13},
+            {"Label13", {426, 92, 107, 13}, grey, QColor(128, 255, 255), sans, 11},
+            {"Label10", {526, 104, 67, 13}, grey, QColor(255, 255, 0), sans, 11},
+            {"SSCommand10", {108, 236, 51, 29}, none, green, sans, 13}, // 0, under the 8
+            {"SSCommand11", {6, 4, 85, 57}, none, black, sans, 11},
+            {"SSCommand12", {6, 4, 91, 21}, none, black, sans, 11},
+            {"SSCommand13", {556, 140, 31, 25}, none, black, sans, 13},
+            {"SSPanel1", {16, 16, 261, 365}, grey, black, sans, 16},
+            {"SSPanel3", {12, 24, 237, 77}, grey, black, sans, 9},
+            {"SSPanel4", {130, 304, 105, 29}, grey, black, sans, 11},
+            {"Image33", {288, 16, 73, 65}, none, black, sans, 11},
+            {"Image1", {433, 148, 23, 19}, none, black, sans, 11}, // a pixel left of the others
+            {"Image10", {434, 364, 15, 5}, none, black, sans, 11},
+            {"Image38", {14, 8, 233, 345}, none, black, sans, 11},
+        };
+        for (const auto& r : rows) {
+            QWidget* c = f->get(QString::fromLatin1(r.name));
+            QVERIFY2(c->geometry() == r.place && captionColour(c) == r.fore &&
+                         QFontInfo(c->font()).family() == QString::fromLatin1(r.family) &&
+                         c->font().pixelSize() == r.pixels &&
+                         (!r.back.isValid() || c->palette().color(QPalette::Window) == r.back),
+                     r.name);
+        }
+    }
+
+    // A desktop may maximise the window or make it full-screen: the board stays whole, centred
+    // on the grey, and goes back to its corner when the window is restored; the game goes on.
+    // tst_window_wayland runs this natively on Wayland, where the compositor insists on its size.
+    void maximisedAndRestored() {
+        QWidget* board = f->get("SSPanel1");
+        for (const auto state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            f->window->windowHandle()->setWindowStates(state);
+            QTRY_VERIFY(f->window->width() > 601 && f->window->height() > 392);
+            const QSize grey = f->window->size() - QSize(601, 392);
+            QCOMPARE(board->pos(), QPoint(16 + grey.width() / 2, 16 + grey.height() / 2));
+            QCOMPARE(f->get("SSCommand22")->pos(), board->pos() + QPoint(540, 340));
+            f->window->windowHandle()->setWindowStates(Qt::WindowNoState);
+            QTRY_COMPARE(f->window->size(), QSize(601, 392));
+            QCOMPARE(board->pos(), QPoint(16, 16));
+        }
+        f->newGame("5082");
+        f->type("5082");
+        QCOMPARE(f->get<QLabel>("Label6")->text(), QStringLiteral("tebrikler"));
+    }
+
+    // Later siblings are drawn over earlier ones; the backdrop lies under everything, and where
+    // a rating title and a value overlap by a pixel the title is on top.
+    void stacking() {
+        const auto depth = [&](const char* name) {
+            QWidget* w = f->get(QString::fromLatin1(name));
+            return w->parentWidget()->children().indexOf(w);
+        };
+        QCOMPARE(depth("Image38"), 0);
+        QVERIFY(depth("Label6") < depth("SSCommand1") && depth("Label6") < depth("SSPanel4"));
+        QVERIFY(depth("Label5(0)") < depth("SSCommand13"));
+        QVERIFY(depth("Label11") < depth("Label7"));
+    }
+
+    // A framed control shows a closed black frame, equally thick on every side (a device pixel
+    // per whole step of the scale), its fill inside and nothing of it outside. Along a row and a
+    // column through each, in device pixels, the runs of colour met must be: other, black, fill,
+    // black, other. tst_window_scaled runs this at 1.25 and 1.75.
+    void framesAreClosed() {
+        const QImage shot = f->window->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        const int line = std::max(1, qRound(scale));
+        for (const char* name : {"Label1", "Label4", "Label6", "Label5(0)", "Label5(39)"}) {
+            QWidget* c = f->get(QString::fromLatin1(name));
+            const QRectF at(QPointF(c->mapTo(f->window.get(), QPoint())) * scale,
+                            c->size() * scale);
+            const QRect box(QPoint(qRound(at.left()) - 1, qRound(at.top()) - 1),
+                            QPoint(qRound(at.right()), qRound(at.bottom())));
+            const QColor fill = c->palette().color(QPalette::Window);
+            for (const bool across : {true, false}) {
+                QString runs;
+                QList<int> blacks;
+                for (int i = 0; i < (across ? box.width() : box.height()); ++i) {
+                    const QColor colour = shot.pixelColor(
+                        across ? QPoint(box.left() + i, box.top() + box.height() * 85 / 100)
+                               : QPoint(box.left() + box.width() / 10, box.top() + i));
+                    const QChar kind = colour == Qt::black ? u'b' : colour == fill ? u'f' : u'o';
+                    if (!runs.endsWith(kind)) {
+                        runs += kind;
+                        blacks << 0;
+                    }
+                    blacks.last() += kind == u'b' ? 1 : 0;
+                }
+                blacks.removeAll(0);
+                QVERIFY2(runs == QStringLiteral("obfbo") && blacks == QList<int>({line, line}),
+                         qPrintable(QStringLiteral("%1 at %2: %3").arg(name).arg(scale).arg(runs)));
+            }
+        }
+        QCOMPARE(shot.pixelColor((QPointF(440, 155) * scale).toPoint()), QColor(192, 192, 192));
+    }
+
+    // Every text the game will ever show fits its label, Turkish letters included.
+    void textsFit() {
+        QList<std::pair<QString, QString>> texts{{"Label7", "Şanslı"},
+                                                 {"Label8", "Üstün"},
+                                                 {"Label9", "Normal"},
+                                                 {"Label10", "Anormal"}};
+        for (const char* t : {"Başarılar", "tebrikler", " 5 0 8 2", " 8 9 4 0", "Q X T"}) {
+            texts.append({"Label6", QString::fromUtf8(t)});
+        }
+        for (int guesses = 1; guesses <= 28; ++guesses) {
+            const Rating r = rating(guesses).value();
+            texts.append({QStringLiteral("Label%1").arg(11 + r.column),
+                          QString::fromUtf8(r.text.data(), qsizetype(r.text.size()))});
+        }
+        for (const char* box : {"Label1", "Label2", "Label5(0)"}) {
+            for (char d = '0'; d <= '9'; ++d) {
+                texts.append({box, QString(QChar(d))});
+            }
+        }
+        for (const auto& [name, text] : texts) {
+            auto* label = f->get<QLabel>(name);
+            const QFontMetrics metrics(label->font());
+            QVERIFY2(metrics.horizontalAdvance(text) <= label->contentsRect().width() &&
+                         metrics.ascent() + metrics.descent() <=
+                             label->contentsRect().height() + 1 &&
+                         std::ranges::all_of(text, [&](QChar c) { return metrics.inFont(c); }),
+                     qPrintable(name + u' ' + text));
+        }
+    }
+
+    // A short game with real clicks, as the widgets show it and a screen reader hears it. The
+    // load has seeded the generator once.
+    void aShortGame() {
+        QCOMPARE(f->random->seeds, 1);
+        QCOMPARE(f->memo(0)->accessibleDescription(), QStringLiteral("siyah"));
+        f->newGame("5082");
+        QCOMPARE(nameOf(f->get("Label6")), QStringLiteral("Başarılar"));
+        f->type("13465234");
+        QTest::mouseClick(f->memo(7), Qt::LeftButton);
+        QTest::mouseClick(f->memo(7), Qt::LeftButton);
+        f->type("50");
+        QVERIFY(!f->keypad(5)->isEnabled() && f->keypad(8)->isEnabled());
+        f->type("82");
+        QCOMPARE(f->beeps, 1);
+        QString ledger;
+        for (int i = 0; i < 12; ++i) {
+            ledger += f->get<QLabel>(QStringLiteral("Label5(%1)").arg(i))->text();
+        }
+        QCOMPARE(ledger, QStringLiteral("508252341346"));
+        QCOMPARE(f->get<QLabel>("Label4")->text(), QStringLiteral("2"));
+        const auto shows = [&](const char* box, const QPixmap& picture, const char* heard) {
+            auto* image = f->get<ImageBox>(box);
+            QVERIFY2(image->picture().pixmap.cacheKey() == picture.cacheKey() &&
+                         nameOf(image) == QString::fromUtf8(heard) &&
+                         QAccessible::queryAccessibleInterface(image)->role() ==
+                             QAccessible::Graphic,
+                     box);
+        };
+        shows("Image1", pictures::marker(4, 0), "4 mavi işaret");
+        shows("Image2", pictures::marker(1, 1), "1 mavi, 1 kırmızı işaret");
+        shows("Image3", QPixmap(), "bulunan rakam yok");
+        shows("Image4", QPixmap(), "");
+        shows("Image33", pictures::face(3), "7 adımdan 3");
+        shows("Image34", pictures::face(0), "7 adımdan 0");
+        QCOMPARE(f->window->grab().toImage().pixelColor(QPoint(433 + 2 + 12, 148 + 2 + 9)),
+                 QColor(128, 128, 255)); // the first blue mark's body
+        QVERIFY(f->get("Label7")->isVisible() && !f->get("Label8")->isVisible());
+        QCOMPARE(nameOf(f->get("Label11")), QStringLiteral("%70"));
+        QCOMPARE(nameOf(f->get("Label6")), QStringLiteral("tebrikler"));
+        QVERIFY(!f->keypad(1)->isEnabled() && !f->get("SSCommand12")->isEnabled());
+        QVERIFY(QAccessible::queryAccessibleInterface(f->keypad(1))->state().disabled);
+        QCOMPARE(captionColour(f->memo(7)), QColor(255, 0, 0));
+        QCOMPARE(f->memo(7)->accessibleDescription(), QStringLiteral("kırmızı"));
+
+        f->newGame("9876");
+        QVERIFY(!f->get("Label7")->isVisible());
+        QCOMPARE(f->get<QLabel>("Label11")->text(), QString());
+        QCOMPARE(f->get<QLabel>("Label5(0)")->text(), QString());
+        shows("Image1", QPixmap(), "");
+        shows("Image33", pictures::face(0), "7 adımdan 0");
+        QCOMPARE(captionColour(f->memo(7)), QColor(0, 0, 0));
+        QTest::mouseClick(f->get("SSCommand12"), Qt::LeftButton);
+        QCOMPARE(f->get<QLabel>("Label6")->text(), QStringLiteral(" 9 8 7 6"));
+    }
+
+    // The keyboard: Tab follows the designed order, and the focused button shows a dotted
+    // rectangle in its caption's colour three pixels inside its edge. Space, Return and the
+    // keypad's Enter press it; Return with Shift or Ctrl, or a held key's repeat, does not.
+    void keyboard() {
+        f->newGame("5082");
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QPushButton* yeni = f->get<QPushButton>("SSCommand11");
+        const auto dotsOnTopEdge = [&] {
+            const QImage image = yeni->grab().toImage();
+            return std::ranges::count_if(std::views::iota(4, image.width() - 4), [&](int x) {
+                return image.pixelColor(x, 3) == QColor(0, 0, 0);
+            });
+        };
+        QCOMPARE(dotsOnTopEdge(), 0);
+        QString order;
+        f->keypad(1)->setFocus(Qt::TabFocusReason);
+        for (int n = 0; n < 22; ++n) {
+            order += QApplication::focusWidget()->objectName().mid(9) + u' ';
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order,
+                 QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 13 14 15 16 17 18 19 20 21 22 12 "));
+        f->keypad(0)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f->keypad(0), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() == yeni && dotsOnTopEdge() > (yeni->width() - 8) / 4);
+        const struct {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            bool autoRepeat, presses;
+        } keys[] = {{Qt::Key_Space, Qt::NoModifier, false, true},
+                    {Qt::Key_Return, Qt::NoModifier, false, true},
+                    {Qt::Key_Enter, Qt::KeypadModifier, false, true},
+                    {Qt::Key_Return, Qt::ShiftModifier, false, false},
+                    {Qt::Key_Return, Qt::ControlModifier, false, false},
+                    {Qt::Key_Return, Qt::NoModifier, true, false}};
+        for (const auto& k : keys) {
+            f->newGame("5082");
+            f->keypad(5)->setFocus(Qt::TabFocusReason);
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(type, k.key, k.modifiers, {}, k.autoRepeat);
+                QApplication::sendEvent(f->keypad(5), &event);
+            }
+            QVERIFY2(f->window->game().state().entryCount == (k.presses ? 1 : 0),
+                     qPrintable(QKeySequence(k.key | k.modifiers).toString()));
+        }
+    }
+};
+
+RAKAMLIK_TEST_MAIN(TstWindow)
+
+#include "tst_window.moc"
