@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/pictures.h"
 
 #include "assets/raw_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing goals live here, not in the tests: how long the window takes to come up in process, what
 // the click handlers cost, and how long the whole window takes to render.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_window      (bench/run prints them as a table)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The moment a start-up benchmark stops the clock: the window's first paint. bench_floor and

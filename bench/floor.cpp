@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: the least Widgets program with a window like the game's (same size,
 // same style, one label, one button, the default font), quitting after its first paint. The game
 // cannot come up faster than this; bench_race compares the two.

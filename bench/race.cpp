@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times two programs as whole processes, from just before the spawn to their window's first
 // paint, and measures their peak resident memory. The floor (the least Widgets program) and the
 // game run in turn, floor then game, round after round, so that a busy machine slows both alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own start-up, as the program does it (app/main.cpp), quitting after the window's
 // first paint: what bench_race times against bench_floor.
 #include "app/application.h"

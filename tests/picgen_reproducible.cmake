@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs picgen again into OUT and checks that it writes the same files as the build did into
 # EXPECTED, byte for byte: the backdrop's random mottle included, nothing may vary between runs.
 file(REMOVE_RECURSE ${OUT})

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the game: `cpack -G DEB` in the build directory writes
 # rakamlik_<version>_<arch>.deb. It holds the install component Runtime only (the program, its
 # desktop entry, icons and AppStream metainfo), never the tests, the benchmarks or anything that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's backdrop: pale parchment, a fine mottle of beige tones with a few darker fibres.
 // The random numbers come from a fixed seed, so every build writes the same bytes.
 

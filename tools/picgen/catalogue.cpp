@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of picture files and the contact sheet that shows them all.
 
 #include "drawings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dial's faces: a little speedometer whose needle sweeps over the top of a half disc, colouring
 // the part it has passed.
 

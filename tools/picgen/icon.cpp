@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon: a black disc holding three yellow wedges that point down, one above the centre
 // with its point on the centre and two side by side below it.
 

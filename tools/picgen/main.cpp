@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // picgen: draws every picture of the game and writes them as PNG files, and as the raw pixels the
 // program embeds.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ledger's markers: a row of small square marks, blue for the digits in place, red for the
 // digits elsewhere.
 
