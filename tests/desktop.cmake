@@ -78,6 +78,8 @@ set(icon_sizes 16 22 24 32 48 64 128 256)
 set(expected_files
     bin/rakamlik
     share/applications/${APP_ID}.desktop
+    share/man/man6/rakamlik.6.gz
+    share/man/tr/man6/rakamlik.6.gz
     share/metainfo/${APP_ID}.metainfo.xml)
 foreach(size IN LISTS icon_sizes)
     list(APPEND expected_files share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a shell starts it:
-#   cmake -DPROGRAM=<path of rakamlik> -DFONTS=<fontconfig file with DejaVu only> -P program.cmake
+#   cmake -DPROGRAM=<path of rakamlik> -DVERSION=<version> -DFONTS=<fontconfig file with DejaVu
+#         only> -P program.cmake
 # Without a graphical session it says so in one line and ends with status 1, without aborting.
+# --help and --version answer without a display.
 # A designed face the system lacks is named at start-up, once, with the Debian package that
 # brings it, and the game plays on; with every face there, it warns of none.
 
@@ -15,6 +17,17 @@ if(NOT status STREQUAL "1" OR NOT out STREQUAL "" OR newlines
    OR NOT err MATCHES "no graphical session" OR NOT err MATCHES "DISPLAY.*WAYLAND_DISPLAY")
     message(FATAL_ERROR "without a display: status ${status}, output '${out}', errors:\n${err}")
 endif()
+
+foreach(option IN ITEMS --version --help)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                --unset=QT_QPA_PLATFORM ${PROGRAM} ${option}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+    if(NOT status STREQUAL "0" OR NOT err STREQUAL ""
+       OR NOT out MATCHES "^rakamlik ${VERSION}\n$|^Usage: .*--help.*--version")
+        message(FATAL_ERROR "${option}: status ${status}, output:\n${out}\nerrors:\n${err}")
+    endif()
+endforeach()
 
 function(start_up fontconfig out_var)
     execute_process(
