@@ -23,6 +23,29 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Runtime;
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
+# The package's documentation, as Debian's policy asks: the licence in the machine-readable
+# copyright format, and a changelog for this version, dated with the release.
+include(GNUInstallDirs)
+find_program(GZIP gzip REQUIRED)
+execute_process(COMMAND date -u -R -d "${RAKAMLIK_RELEASE_DATE} 12:00" OUTPUT_VARIABLE released
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+file(WRITE ${PROJECT_BINARY_DIR}/changelog
+"rakamlik (${PROJECT_VERSION}) unstable; urgency=medium
+
+  * Release ${PROJECT_VERSION}.
+
+ -- ${CPACK_PACKAGE_CONTACT}  ${released}
+")
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+    COMMAND ${GZIP} -9nc ${PROJECT_BINARY_DIR}/changelog > ${PROJECT_BINARY_DIR}/changelog.gz
+    DEPENDS ${PROJECT_BINARY_DIR}/changelog VERBATIM)
+add_custom_target(rakamlik_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/tools/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Runtime)
+# The informational tags lintian may give that are judged harmless, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/tools/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME rakamlik COMPONENT Runtime)
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The architecture is the one `dpkg --print-architecture` names (CPack's default). The libraries
