@@ -32,7 +32,7 @@ endforeach()
 function(start_up fontconfig out_var)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${fontconfig} ${PROGRAM}
-        RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 1)
+        RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 5)
     if(NOT status MATCHES "timeout")
         message(FATAL_ERROR "the game ended by itself (${status}):\n${err}")
     endif()
