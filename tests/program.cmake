@@ -5,11 +5,12 @@
 # Without a graphical session it says so in one line and ends with status 1, without aborting.
 # --help and --version answer without a display.
 # A designed face the system lacks is named at start-up, once, with the Debian package that
-# brings it, and the game plays on; with every face there, it warns of none.
+# brings it, and the game plays on; with every face there, it warns of none. A platform chosen on
+# the command line is Qt's to reach, display or not.
 
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM}
+            ${PROGRAM} -style Fusion # an option, but not a platform
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
 string(STRIP "${err}" err)
 string(REGEX MATCHALL "\n" newlines "${err}")
@@ -31,7 +32,8 @@ endforeach()
 
 function(start_up fontconfig out_var)
     execute_process(
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${fontconfig} ${PROGRAM}
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                --unset=QT_QPA_PLATFORM ${fontconfig} ${PROGRAM} -platform offscreen
         RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 5)
     if(NOT status MATCHES "timeout")
         message(FATAL_ERROR "the game ended by itself (${status}):\n${err}")

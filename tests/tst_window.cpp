@@ -47,6 +47,9 @@ private slots:
         const Form1& w = *f->window;
         QVERIFY(w.windowTitle() == QStringLiteral("Rakamlik") && w.size() == QSize(601, 392) &&
                 w.minimumSize() == w.size() && !w.windowIcon().isNull());
+        // The window's class on X11 and its app id on Wayland, which the desktop entry names.
+        QVERIFY(QApplication::applicationName() == QStringLiteral("Rakamlik") &&
+                QGuiApplication::desktopFileName() == QStringLiteral("org.rakamlik.Rakamlik"));
         QCOMPARE(w.findChildren<QWidget*>().size(), qsizetype(design::controls().size()));
         for (const design::Control& e : design::controls()) {
             QWidget* c = f->get(QString::fromStdString(e.name));
@@ -54,6 +57,7 @@ private slots:
             const auto* label = qobject_cast<Label*>(c);
             const auto* button = qobject_cast<QPushButton*>(c);
             const auto* box = qobject_cast<ImageBox*>(c);
+            const auto* panel = qobject_cast<Panel*>(c);
             const QString caption = QString::fromStdString(e.caption);
             const bool single = e.frame == design::Frame::Single;
             QVERIFY2(
@@ -71,7 +75,11 @@ private slots:
                      (button->text() == caption &&
                       button->palette().color(QPalette::Disabled, QPalette::ButtonText) !=
                           captionColour(c))) &&
-                    (!box || (box->hasSingleFrame() == single && box->stretch() == e.stretch)),
+                    (!box || (box->hasSingleFrame() == single && box->stretch() == e.stretch)) &&
+                    (!panel ||
+                     (panel->frameShape() == QFrame::Panel && panel->lineWidth() == e.bevel &&
+                      panel->frameShadow() ==
+                          (e.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised))),
                 e.name.c_str());
         }
     }
