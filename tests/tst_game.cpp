@@ -153,8 +153,10 @@ private slots:
     void playedByHand_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shows");
-        QTest::newRow("only Yeni at start-up") << "1234Bd"
-                                               << "message=Q X T|open=|memo=ssssssssss";
+        QTest::newRow("only Yeni at start-up")
+            << "1234Bd"
+            << "message=Q X T|open=|memo=ssssssssss|tries=0|entry=0|last=0|exact=0|near=0"
+               "|secret0=0|typed0=0|memoState0=0";
         QTest::newRow("a new game") << "N"
                                     << "message=Başarılar|open=0123456789BM|secret0=5";
         QTest::newRow("a typed digit is locked") << "N33"
