@@ -65,7 +65,9 @@ struct Board : testing::WindowFixture {
         }
     }
 
-    void memoClick(int digit) const { memo(digit)->click(); }
+    void memoClick(int digit) const {
+        get<QPushButton>(QStringLiteral("SSCommand%1").arg(13 + digit))->click();
+    }
 };
 
 // Times `measured` alone, `samples` times, each after `prepare` and a settled window, and reports

@@ -1,25 +1,109 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game without a window: played by hand against a known secret, and against a reference
-// written here a second way, over a long run of seeded random keys, compared after every key:
+// The rules and the game without a window. The small rules that a played game reaches only in
+// part: scoring every pair, drawing the secret at its edges. The game played by hand against a
+// known secret, and against a reference written here a second way, over a long run of seeded
+// random keys, compared after every key:
 //   RAKAMLIK_SEED=n RAKAMLIK_COMMANDS=n tst_game playsAsTheReferenceSays
 // replays a run up to a given key.
 
-#include "board.h"
 #include "game/game.h"
+#include "game/scoring.h"
+#include "game/secret.h"
 #include "scripted_random.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <random>
 #include <set>
 
 using namespace rakamlik;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// Everything a board shows, with the beeps heard: the game's, or a reference's.
+struct View {
+    GameState state;
+    std::array<std::string, 4> guess;
+    std::string message = "Q X T";
+    std::array<Game::Row, 10> ledger;
+    std::array<int, 4> gauges{};
+    std::optional<Rating> rating;
+    std::array<bool, 10> keypad{};
+    bool bak = false;
+    bool memo = false;
+    std::array<MemoMark, 10> marks{memoReset, memoReset, memoReset, memoReset, memoReset,
+                                   memoReset, memoReset, memoReset, memoReset, memoReset};
+    int beeps = 0;
+    bool operator==(const View&) const = default;
+};
+
+inline View viewOf(const Game& g, int beeps) {
+    View v{g.state(), g.guess(),   g.message(),  g.ledger(), g.gauges(), g.rating(),
+           {},        g.bakOpen(), g.memoOpen(), {},         beeps};
+    for (int d = 0; d <= 9; ++d) {
+        v.keypad.at(std::size_t(d)) = g.keypadOpen(d);
+        v.marks.at(std::size_t(d)) = g.memoMark(d);
+    }
+    return v;
+}
+
+// A view as "name=value" lines that read plainly in a failure. "open" lists the keypad's digits
+// that take a press, then B for "Bak" and M for the memo buttons; "memo" has a letter per memo
+// button (s, c or k: black, cyan or red); a ledger row reads "digits:exact/near".
+inline QStringList summary(const View& v) {
+    const auto four = [&](const std::array<std::string, 4>& d) {
+        return QString::fromUtf8(d[0] + d[1] + d[2] + d[3]);
+    };
+    const auto digits = [](const auto& numbers) {
+        return std::accumulate(numbers.begin(), numbers.end(), QString(),
+                               [](const QString& t, auto n) { return t + QString::number(n); });
+    };
+    QStringList l;
+    QString open;
+    QString memo;
+    for (std::size_t d = 0; d < 10; ++d) {
+        open += v.keypad[d] ? QString::number(d) : QString();
+        memo += QString::fromUtf8(v.marks[d].name.substr(0, 1));
+        const std::optional<Score>& score = v.ledger[d].score;
+        l << QStringLiteral("row%1=%2").arg(d).arg(four(v.ledger[d].digits)) +
+                 (score ? QStringLiteral(":%1/%2").arg(score->exact).arg(score->near) : "");
+    }
+    const GameState& s = v.state;
+    l << "message=" + QString::fromUtf8(v.message) << "guess=" + four(v.guess)
+      << "open=" + open + (v.bak ? "B" : "") + (v.memo ? "M" : "") << "memo=" + memo
+      << "memoStates=" + digits(s.memoStates) << "gauges=" + digits(v.gauges)
+      << "secret=" + digits(s.secretDigits) << "typed=" + digits(s.guessDigits)
+      << "rating=" + (v.rating ? QString::number(v.rating->column) + u' ' +
+                                     QString::fromUtf8(v.rating->text)
+                               : QStringLiteral("none"));
+    l << u"beeps=%1"_s.arg(v.beeps) << u"tries=%1"_s.arg(s.tryCount)
+      << u"entry=%1"_s.arg(s.entryCount) << u"last=%1"_s.arg(s.lastDigit)
+      << u"exact=%1"_s.arg(s.exactCount) << u"near=%1"_s.arg(s.nearCount);
+    return l;
+}
+
+// Presses a key on a board: a digit on the keypad, 'a' to 'j' the memo buttons of 0 to 9, 'B' is
+// "Bak" and 'N' is "Yeni".
+template <class Board> void press(Board& b, char key) {
+    key == 'N'   ? b.yeni()
+    : key == 'B' ? b.bak()
+    : key >= 'a' ? b.memo(key - 'a')
+                 : b.digit(key - '0');
+}
+
+// The four digits of a number below 10000.
+std::array<std::int16_t, 4> code(int n) {
+    return {std::int16_t(n / 1000), std::int16_t(n / 100 % 10), std::int16_t(n / 10 % 10),
+            std::int16_t(n % 10)};
+}
 
 // A game with a scripted random source (owned by the game) and a beep counter.
 struct Played {
@@ -34,16 +118,15 @@ struct Model {
     explicit Model(const testing::ScriptedRandom& script) : draws(script.draws) {}
     const std::vector<float>& draws;
     std::size_t taken = 0;
-    testing::View v;
+    View v;
     GameState& s = v.state;
     std::string wonText;
-    std::set<int> keys; // the keypad digits that take a press; "Bak" takes one while any does
 
     void yeni() {
         s.tryCount = s.entryCount = 0;
         s.memoStates = {};
-        v = {s, {}, "Başarılar", {}, {}, {}, {}, false, true, testing::View{}.marks, v.beeps};
-        keys = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        v = {s, {}, "Başarılar", {}, {}, {}, {}, true, true, View{}.marks, v.beeps};
+        v.keypad.fill(true);
         std::set<int> secret;
         for (auto& place : s.secretDigits) {
             do { // draw * 9 to the nearest digit, a tie (only 4.5) to the even one
@@ -52,7 +135,7 @@ struct Model {
         }
     }
     void digit(int d) {
-        if (keys.erase(d) == 0) {
+        if (!std::exchange(v.keypad.at(std::size_t(d)), false)) {
             return;
         }
         if (s.entryCount == 0) {
@@ -64,7 +147,7 @@ struct Model {
             return;
         }
         s.entryCount = 0;
-        keys = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        v.keypad.fill(true);
         const int before = s.tryCount++, column = before / 7, step = before % 7;
         if (before < 28) {
             v.gauges.at(std::size_t(column)) = step + 1;
@@ -81,7 +164,8 @@ struct Model {
         if (s.exactCount == 4) {
             ++v.beeps;
             v.message = "tebrikler";
-            keys.clear();
+            v.keypad = {};
+            v.bak = false;
             static constexpr const char* words[] = {"Çok süper", "Süper", "Çok çok", "Çok",
                                                     "Oldukça",   "Biraz", "Az"};
             // "Şanslı" and "Üstün" fall from %100 by 15 a step, "Anormal" rises from %10.
@@ -91,7 +175,7 @@ struct Model {
         }
     }
     void bak() {
-        if (!keys.empty()) {
+        if (v.bak) {
             v.message = std::accumulate(s.secretDigits.begin(), s.secretDigits.end(), std::string(),
                                         [](auto t, int d) { return t + " " + std::to_string(d); });
         }
@@ -105,24 +189,12 @@ struct Model {
             v.marks.at(std::size_t(d)) = marks[state];
         }
     }
-    // The view, with what the keypad and "Bak" show of the keys that take a press.
-    const testing::View& view() {
-        for (int d = 0; d <= 9; ++d) {
-            v.keypad.at(std::size_t(d)) = keys.count(d) == 1;
-        }
-        v.bak = !keys.empty();
-        return v;
-    }
 };
 
-// A new game's draws: a few awkward values (either side of a rounding edge between digits, 0,
-// the largest float below 1, random ones, and so digits drawn again), then every digit once.
+// A new game's draws: a few random ones (so digits drawn again), then every digit once.
 void addDraws(std::vector<float>& draws, std::mt19937_64& rng) {
     for (auto n = rng() % 9; n > 0; --n) {
-        const float edge = float((2.0 * double(rng() % 9) + 1.0) / 18.0);
-        const float awkward[] = {0.0F, std::nextafter(1.0F, 0.0F), std::nextafter(edge, 0.0F),
-                                 edge, std::nextafter(edge, 1.0F), float(rng() >> 40) * 0x1p-24F};
-        draws.push_back(awkward[rng() % std::size(awkward)]);
+        draws.push_back(float(rng() >> 40) * 0x1p-24F);
     }
     std::array digits{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     std::shuffle(digits.begin(), digits.end(), rng);
@@ -132,13 +204,14 @@ void addDraws(std::vector<float>& draws, std::mt19937_64& rng) {
 
 // Mostly digits, typing the secret once the game has had its planned guesses; some memo and
 // "Bak" presses; a locked board for a while at first; a new game soon after a win. Keys as
-// testing::press() takes them.
+// press() takes them.
 char choose(std::mt19937_64& rng, const Model& model, int planned) {
     const auto roll = rng() % 1000;
     const int next = model.s.secretDigits.at(std::size_t(model.s.entryCount));
-    const bool aim = roll >= 130 && model.s.tryCount + 1 >= planned && model.keys.count(next) == 1;
+    const bool aim =
+        roll >= 130 && model.s.tryCount + 1 >= planned && model.v.keypad.at(std::size_t(next));
     const int d = aim ? next : int(rng() % 10);
-    const unsigned yeni = !model.v.memo ? 10 : model.keys.empty() ? 250 : 2;
+    const unsigned yeni = !model.v.memo ? 10 : !model.v.bak ? 250 : 2;
     return roll < 90 ? char('a' + d) : roll < 130 ? 'B' : roll < 130 + yeni ? 'N' : char('0' + d);
 }
 
@@ -148,28 +221,93 @@ class TstGame : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every guess against every secret of four different digits, scored a second way: digits in
+    // common (a popcount of digit sets) less digits in place (a popcount of digit-place sets).
+    void scoringAgreesOnAllPairs() {
+        std::vector<std::tuple<int, unsigned, std::uint64_t>> codes; // number, digits, places
+        for (int n = 0; n < 10000; ++n) {
+            unsigned held = 0;
+            std::uint64_t placed = 0;
+            for (std::size_t i = 0; i < 4; ++i) {
+                held |= 1U << unsigned(code(n)[i]);
+                placed |= std::uint64_t{1} << (10 * i + std::size_t(code(n)[i]));
+            }
+            if (std::popcount(held) == 4) {
+                codes.emplace_back(n, held, placed);
+            }
+        }
+        QCOMPARE(codes.size(), std::size_t{5040});
+        for (const auto& [secret, secretHeld, secretPlaced] : codes) {
+            for (const auto& [guess, held, placed] : codes) {
+                const int exact = std::popcount(placed & secretPlaced);
+                const Score expected{std::int16_t(exact),
+                                     std::int16_t(std::popcount(held & secretHeld) - exact)};
+                if (score(code(guess), code(secret)) != expected) {
+                    QFAIL(qPrintable(
+                        QString::asprintf("guess %04d against secret %04d", guess, secret)));
+                }
+            }
+        }
+    }
+
+    // A draw times 9, rounded to the nearest digit: a float either side of each (k + 0.5) / 9
+    // (the nearest float to it may lie on either side, the next one out does not), the only tie,
+    // the largest float below one, and a faulty source.
+    void drawDigit() {
+        std::vector<std::pair<float, int>> draws = {{0.5F, 4}, // 4.5 to the even digit
+                                                    {std::nextafter(1.0F, 0.0F), 9},
+                                                    {1.0F, 9},
+                                                    {2.5F, 9},
+                                                    {-1.0F, 0},
+                                                    {std::numeric_limits<float>::quiet_NaN(), 0}};
+        for (int k = 0; k < 9; ++k) {
+            const auto edge = static_cast<float>((k + 0.5) / 9.0);
+            draws.emplace_back(std::nextafter(edge, 0.0F), k);
+            draws.emplace_back(std::nextafter(edge, 1.0F), k + 1);
+        }
+        for (const auto& [value, digit] : draws) {
+            testing::ScriptedRandom random;
+            random.draws = {value};
+            QVERIFY2(rakamlik::drawDigit(random) == digit, qPrintable(QString::number(value, 'a')));
+        }
+    }
+
+    // The generator stays in [0, 1) yet comes near both ends; each seed, both of its 32-bit
+    // halves counting, starts a sequence of its own, the same from seed() as from the constructor.
+    void standardRandom() {
+        const auto first = [](RandomSource&& r, int n = 2) {
+            QList<float> draws(n);
+            std::ranges::generate(draws, [&] { return r.next(); });
+            return draws;
+        };
+        const auto [lowest, highest] = std::ranges::minmax(first(StandardRandom(7), 2000000));
+        QVERIFY(lowest >= 0.0F && lowest < 1e-5F && highest < 1.0F && highest > 1.0F - 1e-5F);
+        QVERIFY(first(StandardRandom(1)) != first(StandardRandom(2)) &&
+                first(StandardRandom(1)) != first(StandardRandom(1 + (std::uint64_t{1} << 32U))));
+        StandardRandom reseeded(2);
+        reseeded.seed(1);
+        QCOMPARE(first(std::move(reseeded)), first(StandardRandom(1)));
+    }
+
     // Keys played from start-up against the secret 5082 (then 9876), and lines of what the board
-    // then shows (see board.h), worked out by hand.
+    // then shows (see summary()), worked out by hand. L makes the game one of 32,766 guesses.
     void playedByHand_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shows");
         QTest::newRow("only Yeni at start-up")
             << "1234Bd"
             << "message=Q X T|open=|memo=ssssssssss|tries=0|entry=0|last=0|exact=0|near=0"
-               "|secret0=0|typed0=0|memoState0=0";
-        QTest::newRow("a new game") << "N"
-                                    << "message=Başarılar|open=0123456789BM|secret0=5";
-        QTest::newRow("a typed digit is locked") << "N33"
-                                                 << "guess=3|entry=1|open=012456789BM";
-        QTest::newRow("a guess is scored") << "N3054"
-                                           << "row0=3054:1/1|guess=3054|exact=1|near=1"
-                                              "|tries=1|gauges=1000|open=0123456789BM";
-        QTest::newRow("it stays until the next") << "N30547"
-                                                 << "guess=7|row0=3054:1/1|entry=1";
+               "|secret=0000|typed=0000|memoStates=0000000000";
+        QTest::newRow("a typed digit is locked")
+            << "N33"
+            << "message=Başarılar|guess=3|entry=1|open=012456789BM|secret=5082";
+        QTest::newRow("a guess is scored and stays until the next")
+            << "N30547"
+            << "row0=3054:1/1|guess=7|exact=1|near=1|tries=1|gauges=1000|entry=1";
         QTest::newRow("the last ten, newest first")
             << "N12342345345645675678678978908901901201235081"
             << "row0=5081:3/0|row1=0123:0/2|row2=9012:2/0|row5=6789:1/0|row6=5678:1/1"
-               "|row9=2345:0/2|tries=11|gauges=7400";
+               "|row9=2345:0/2|tries=11|gauges=7400|open=0123456789BM";
         const std::tuple<int, const char*, const char*> wins[] = {
             {1, "1000", "0 %100"},       {7, "7000", "0 %10"}, {8, "7100", "1 %100"},
             {15, "7710", "2 Çok süper"}, {21, "7770", "2 Az"}, {22, "7771", "3 %10"},
@@ -182,24 +320,24 @@ private slots:
                        .arg(guesses)
                        .arg(QLatin1String(gauges), QString::fromUtf8(rating));
         }
-        QTest::newRow("locked after a win") << "N50821234B"
-                                            << "message=tebrikler|guess=5082|entry=0";
-        QTest::newRow("memo after a win") << "N5082a"
-                                          << "memo=csssssssss";
+        // The count stops at the largest a 16-bit counter holds; the dial stays, a win has no
+        // rating.
+        QTest::newRow("the counter at its limit")
+            << "NL134613465082"
+            << "tries=32767|gauges=0000|rating=none|beeps=1|message=tebrikler";
+        QTest::newRow("locked after a win but for the memo")
+            << "N50821234Ba"
+            << "message=tebrikler|guess=5082|entry=0|memo=csssssssss";
         QTest::newRow("Bak") << "N12B"
                              << "message= 5 0 8 2|guess=12|entry=2|open=03456789BM";
-        QTest::newRow("memo cyan") << "Nh"
-                                   << "memo=ssssssscss|memoState7=1";
-        QTest::newRow("memo red") << "Nhh"
-                                  << "memo=ssssssskss|memoState7=2";
-        QTest::newRow("memo black") << "Nhhh"
-                                    << "memo=ssssssssss|memoState7=0";
+        QTest::newRow("memo: black, cyan, red, black") << "Nhhiiij"
+                                                       << "memo=sssssssksc|memoStates=0000000201";
         QTest::newRow("Yeni mid-guess") << "Ne123N"
                                         << "guess=|entry=0|open=0123456789BM|memo=ssssssssss"
-                                           "|memoState4=0|secret0=9|message=Başarılar";
-        QTest::newRow("Yeni after a win") << "Ne134650895082N"
+                                           "|memoStates=0000000000|secret=9876|message=Başarılar";
+        QTest::newRow("Yeni after a win") << "N134650895082N"
                                           << "rating=none|gauges=0000|row0=|row1=|tries=0"
-                                             "|memo=ssssssssss|open=0123456789BM|secret3=6";
+                                             "|open=0123456789BM|secret=9876";
     }
     void playedByHand() {
         QFETCH(QString, keys);
@@ -208,71 +346,47 @@ private slots:
         p.random->draw("50829876");
         p.game.load();
         for (const QChar key : keys) {
-            testing::press(p.game, key.toLatin1());
+            if (key == u'L') { // a game long enough to fill the counter
+                p.game.stateForTesting().tryCount = 32766;
+            } else {
+                press(p.game, key.toLatin1());
+            }
         }
-        const QStringList board = testing::summary(testing::viewOf(p.game, p.beeps));
+        const QStringList board = summary(viewOf(p.game, p.beeps));
         for (const QString& line : shows.split(u'|')) {
             QVERIFY2(board.contains(line), qPrintable(line + " not in:\n" + board.join(u'\n')));
         }
         QCOMPARE(p.random->seeds, 1); // the load seeds, a new game never does
     }
 
-    // A game may go past the largest count a 16-bit counter holds: the count stops there, the
-    // dial stays and a win gets no rating.
-    void aVeryLongGameGoesOn() {
-        Played p;
-        p.random->draw("5082");
-        p.game.yeni();
-        p.game.stateForTesting().tryCount = 32766;
-        for (const char key : std::string_view("134613465082")) {
-            testing::press(p.game, key);
-        }
-        QCOMPARE(p.game.state().tryCount, 32767);
-        QVERIFY(p.beeps == 1 && !p.game.rating());
-        QCOMPARE(p.game.gauges(), (std::array<int, 4>{}));
-    }
-
     void playsAsTheReferenceSays() {
-        const auto setting = [](const char* name, int fallback) {
-            return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
-        };
-        const int seed = setting("RAKAMLIK_SEED", 1);
-        const int commands = setting("RAKAMLIK_COMMANDS", 300000);
+        const int seed = std::max(1, qEnvironmentVariableIntValue("RAKAMLIK_SEED"));
+        bool replay = false;
+        const int commands = qEnvironmentVariableIntValue("RAKAMLIK_COMMANDS", &replay);
         std::mt19937_64 rng{std::uint64_t(seed)};
         Played p;
         Model model(*p.random);
+        p.game.load();   // the model has no seed to take
         int planned = 0; // the guesses after which this game is to be won
-        for (int step = 0; step <= commands; ++step) {
-            const char key = step == 0 ? 'L' : choose(rng, model, planned);
+        for (int step = 1; step <= (replay ? commands : 300000); ++step) {
+            const char key = choose(rng, model, planned);
             if (key == 'N') {
                 addDraws(p.random->draws, rng);
                 planned = int(rng() % 34) + 1;
             }
-            if (key == 'L') {
-                p.game.load(); // the model has no seed to take
-            } else {
-                testing::press(model, key);
-                testing::press(p.game, key);
-            }
-            if (model.view() != testing::viewOf(p.game, p.beeps) ||
-                model.taken != p.random->taken) {
-                const QStringList want = testing::summary(model.v);
-                const QStringList got = testing::summary(testing::viewOf(p.game, p.beeps));
-                const auto differs = std::mismatch(want.begin(), want.end(), got.begin());
-                const bool draws = differs.first == want.end();
-                QFAIL(qPrintable(
-                    QStringLiteral(
-                        "seed %1, step %2, key %3: expected %4, got %5\nreplay: "
-                        "RAKAMLIK_SEED=%1 RAKAMLIK_COMMANDS=%2 %6 playsAsTheReferenceSays")
-                        .arg(seed)
-                        .arg(step)
-                        .arg(QChar::fromLatin1(key),
-                             draws ? QStringLiteral("%1 draws").arg(model.taken) : *differs.first,
-                             draws ? QStringLiteral("%1").arg(p.random->taken) : *differs.second,
-                             QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget())));
+            press(model, key);
+            press(p.game, key);
+            if (model.v != viewOf(p.game, p.beeps) || model.taken != p.random->taken) {
+                qWarning("seed %d, step %d, key %c; replay: RAKAMLIK_SEED=%d RAKAMLIK_COMMANDS=%d "
+                         "%s playsAsTheReferenceSays",
+                         seed, step, key, seed, step,
+                         qPrintable(QFileInfo("/proc/self/exe"_L1).symLinkTarget()));
+                QCOMPARE(summary(viewOf(p.game, p.beeps)), summary(model.v));
+                QCOMPARE(p.random->taken, model.taken);
+                QFAIL("a memo button's colour differs"); // the one thing the summary leaves out
             }
         }
-        QVERIFY2(commands < 100000 || model.v.beeps > commands / 300, "too few games were won");
+        QVERIFY2(replay || model.v.beeps > 1000, "too few games were won");
     }
 };
 

@@ -27,12 +27,6 @@ QImage load(const QString& name, const char* folder = RAKAMLIK_PICTURES_DIR) {
     return QImage{QLatin1String(folder) + u'/' + name + u".png"_s}.convertToFormat(
         QImage::Format_ARGB32_Premultiplied);
 }
-// The pixels of a 32-bit `image`, row after row.
-QList<QRgb> pixels(const QImage& image) {
-    const auto* bits = reinterpret_cast<const QRgb*>(image.constBits());
-    return {bits, bits + image.width() * image.height()};
-}
-
 } // namespace
 
 class PicturesTest : public QObject {
@@ -42,49 +36,33 @@ private slots:
     void approved_data() {
         QTest::addColumn<QString>("name");
         const QDir drawn{QStringLiteral(RAKAMLIK_PICTURES_DIR)};
-        for (const QString& file :
-             drawn.entryList({u"face*.png"_s, u"marker*.png"_s, u"icon*.png"_s})) {
+        for (const QString& file : drawn.entryList({u"*.png"_s})) {
             QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
         }
     }
-    // Every face, marker and icon picgen draws looks as approved, each dial face with its fill and
-    // needle at its step: exactly where the approved one shows a colour of the game, within 2 per
-    // channel (alpha included) on smoothed edges.
+    // Every picture picgen draws looks as approved, each dial face with its fill and needle at its
+    // step: exactly where the approved one shows a colour of the game, within 2 per channel (alpha
+    // included) on smoothed edges. The parchment's 2.4 MB are approved by a corner of each.
     void approved() {
         QFETCH(QString, name);
-        const QImage image = load(name), approved = load(name, RAKAMLIK_APPROVED_DIR);
-        QCOMPARE(image.size(), approved.size());
-        const QList<QRgb> is = pixels(image), was = pixels(approved);
-        for (int i = 0; i < is.size(); ++i) {
-            for (int at : {0, 8, 16, 24}) {
-                if (qAbs(int(is[i] >> at & 255) - int(was[i] >> at & 255)) >
-                    (palette.contains(was[i]) ? 0 : 2)) {
-                    QFAIL(qPrintable(QString::asprintf(
-                        "%s: pixel (%d, %d) is #%08x, approved #%08x", qPrintable(name),
-                        i % image.width(), i / image.width(), is[i], was[i])));
-                }
-            }
+        const QImage approved = load(name, RAKAMLIK_APPROVED_DIR);
+        QImage image = load(name);
+        if (name.startsWith(u"backdrop"_s)) { // approved by its top left corner
+            image = image.copy(QRect(QPoint(), approved.size()));
         }
-    }
-
-    // Parchment, at 1x and @2x: every pixel in a beige range, the average to within half a level,
-    // not one colour.
-    void backdrop() {
-        for (const QString& name : {u"backdrop"_s, u"backdrop@2x"_s}) {
-            const QList<QRgb> image = pixels(load(name));
-            // Red, green and blue: where in the pixel, lowest, highest, average.
-            const int channels[][4] = {{16, 233, 255, 250}, {8, 212, 246, 230}, {0, 159, 193, 177}};
-            for (const auto& [at, low, high, average] : channels) {
-                double sum = 0, squares = 0;
-                for (QRgb c : image) {
-                    const int v = int(c >> at & 255);
-                    QVERIFY2(v >= low && v <= high, qPrintable(QString::number(v)));
-                    sum += v;
-                    squares += double(v) * v;
+        QCOMPARE(image.size(), approved.size());
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb is = image.pixel(x, y);
+                const QRgb was = approved.pixel(x, y);
+                for (int at : {0, 8, 16, 24}) {
+                    if (qAbs(int(is >> at & 255) - int(was >> at & 255)) >
+                        (palette.contains(was) ? 0 : 2)) {
+                        QFAIL(qPrintable(
+                            QString::asprintf("%s: pixel (%d, %d) is #%08x, approved #%08x",
+                                              qPrintable(name), x, y, is, was)));
+                    }
                 }
-                const double mean = sum / double(image.size());
-                QVERIFY2(qAbs(mean - average) < 0.5, qPrintable(QString::number(mean)));
-                QVERIFY(squares / double(image.size()) - mean * mean > 1);
             }
         }
     }
@@ -151,10 +129,8 @@ private slots:
     // Arguments that have no picture give null ones.
     void missing() {
         using namespace pictures;
-        for (const QPixmap& none :
-             {face(-1), face(8), marker(0, 0), marker(3, 1), marker(5, 0), marker(-1, 2)}) {
-            QVERIFY(none.isNull());
-        }
+        QVERIFY(face(-1).isNull() && face(8).isNull() && marker(0, 0).isNull() &&
+                marker(3, 1).isNull() && marker(5, 0).isNull() && marker(-1, 2).isNull());
     }
     // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
     // theme has it at each of the sizes it holds.

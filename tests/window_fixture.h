@@ -33,9 +33,6 @@ struct WindowFixture {
     QPushButton* keypad(int digit) const {
         return get<QPushButton>(QStringLiteral("SSCommand%1").arg(digit == 0 ? 10 : digit));
     }
-    QPushButton* memo(int digit) const {
-        return get<QPushButton>(QStringLiteral("SSCommand%1").arg(13 + digit));
-    }
 
     // Scripts the draws that make `secret` ("5082") and clicks "Yeni".
     void newGame(std::string_view secret) const {
