@@ -148,7 +148,9 @@ struct Model {
         }
         s.entryCount = 0;
         v.keypad.fill(true);
-        const int before = s.tryCount++, column = before / 7, step = before % 7;
+        const int before = s.tryCount++;
+        const int column = before / 7;
+        const int step = before % 7;
         if (before < 28) {
             v.gauges.at(std::size_t(column)) = step + 1;
         }
@@ -251,15 +253,13 @@ private slots:
     }
 
     // A draw times 9, rounded to the nearest digit: a float either side of each (k + 0.5) / 9
-    // (the nearest float to it may lie on either side, the next one out does not), the only tie,
-    // the largest float below one, and a faulty source.
+    // (the nearest float to it may lie on either side, the next one out does not), the only tie
+    // (0.5, whose 4.5 goes to the even digit), the largest float below one, and a faulty source.
     void drawDigit() {
-        std::vector<std::pair<float, int>> draws = {{0.5F, 4}, // 4.5 to the even digit
-                                                    {std::nextafter(1.0F, 0.0F), 9},
-                                                    {1.0F, 9},
-                                                    {2.5F, 9},
-                                                    {-1.0F, 0},
-                                                    {std::numeric_limits<float>::quiet_NaN(), 0}};
+        std::vector<std::pair<float, int>> draws = {
+            {0.5F, 4},  {std::nextafter(1.0F, 0.0F), 9},
+            {1.0F, 9},  {2.5F, 9},
+            {-1.0F, 0}, {std::numeric_limits<float>::quiet_NaN(), 0}};
         for (int k = 0; k < 9; ++k) {
             const auto edge = static_cast<float>((k + 0.5) / 9.0);
             draws.emplace_back(std::nextafter(edge, 0.0F), k);
@@ -275,18 +275,18 @@ private slots:
     // The generator stays in [0, 1) yet comes near both ends; each seed, both of its 32-bit
     // halves counting, starts a sequence of its own, the same from seed() as from the constructor.
     void standardRandom() {
-        const auto first = [](RandomSource&& r, int n = 2) {
+        const auto drawn = [](RandomSource&& r, int n = 2) {
             QList<float> draws(n);
             std::ranges::generate(draws, [&] { return r.next(); });
             return draws;
         };
-        const auto [lowest, highest] = std::ranges::minmax(first(StandardRandom(7), 2000000));
+        const auto [lowest, highest] = std::ranges::minmax(drawn(StandardRandom(7), 2000000));
         QVERIFY(lowest >= 0.0F && lowest < 1e-5F && highest < 1.0F && highest > 1.0F - 1e-5F);
-        QVERIFY(first(StandardRandom(1)) != first(StandardRandom(2)) &&
-                first(StandardRandom(1)) != first(StandardRandom(1 + (std::uint64_t{1} << 32U))));
+        QVERIFY(drawn(StandardRandom(1)) != drawn(StandardRandom(2)) &&
+                drawn(StandardRandom(1)) != drawn(StandardRandom(1 + (std::uint64_t{1} << 32U))));
         StandardRandom reseeded(2);
         reseeded.seed(1);
-        QCOMPARE(first(std::move(reseeded)), first(StandardRandom(1)));
+        QCOMPARE(drawn(std::move(reseeded)), drawn(StandardRandom(1)));
     }
 
     // Keys played from start-up against the secret 5082 (then 9876), and lines of what the board
@@ -360,7 +360,9 @@ private slots:
     }
 
     void playsAsTheReferenceSays() {
-        const int seed = std::max(1, qEnvironmentVariableIntValue("RAKAMLIK_SEED"));
+        const int seed = qEnvironmentVariableIsSet("RAKAMLIK_SEED")
+                             ? qEnvironmentVariableIntValue("RAKAMLIK_SEED")
+                             : 1;
         bool replay = false;
         const int commands = qEnvironmentVariableIntValue("RAKAMLIK_COMMANDS", &replay);
         std::mt19937_64 rng{std::uint64_t(seed)};

@@ -74,7 +74,10 @@ private slots:
                      (button->text() == caption &&
                       button->palette().color(QPalette::Disabled, QPalette::ButtonText) !=
                           captionColour(c))) &&
-                    (!box || (box->hasSingleFrame() == single && box->stretch() == e.stretch)) &&
+                    // A picture is an image to a screen reader.
+                    (!box ||
+                     (box->hasSingleFrame() == single && box->stretch() == e.stretch &&
+                      QAccessible::queryAccessibleInterface(c)->role() == QAccessible::Graphic)) &&
                     (!panel ||
                      (panel->frameShape() == QFrame::Panel && panel->lineWidth() == e.bevel &&
                       panel->frameShadow() ==
@@ -226,9 +229,7 @@ private slots:
         const auto shows = [&](const char* box, const QPixmap& picture, const char* heard) {
             auto* image = f->get<ImageBox>(box);
             QVERIFY2(image->picture().pixmap.cacheKey() == picture.cacheKey() &&
-                         nameOf(image) == QString::fromUtf8(heard) &&
-                         QAccessible::queryAccessibleInterface(image)->role() ==
-                             QAccessible::Graphic,
+                         nameOf(image) == QString::fromUtf8(heard),
                      box);
         };
         shows("Image1", pictures::marker(4, 0), "4 mavi işaret");
@@ -266,12 +267,14 @@ private slots:
         f->newGame("5082");
         f->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
-        QPushButton* yeni = f->get<QPushButton>("SSCommand11");
+        auto* yeni = f->get<QPushButton>("SSCommand11");
         const auto dotsOnTopEdge = [&] {
             const QImage image = yeni->grab().toImage();
-            return std::ranges::count_if(std::views::iota(4, image.width() - 4), [&](int x) {
-                return image.pixelColor(x, 3) == QColor(0, 0, 0);
-            });
+            int dots = 0;
+            for (int x = 4; x < image.width() - 4; ++x) {
+                dots += image.pixelColor(x, 3) == QColor(0, 0, 0) ? 1 : 0;
+            }
+            return dots;
         };
         QCOMPARE(dotsOnTopEdge(), 0);
         QString order;
