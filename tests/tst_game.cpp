@@ -298,9 +298,6 @@ private slots:
             << "1234Bd"
             << "message=Q X T|open=|memo=ssssssssss|tries=0|entry=0|last=0|exact=0|near=0"
                "|secret=0000|typed=0000|memoStates=0000000000";
-        QTest::newRow("a typed digit is locked")
-            << "N33"
-            << "message=Başarılar|guess=3|entry=1|open=012456789BM|secret=5082";
         QTest::newRow("a guess is scored and stays until the next")
             << "N30547"
             << "row0=3054:1/1|guess=7|exact=1|near=1|tries=1|gauges=1000|entry=1";
@@ -328,8 +325,9 @@ private slots:
         QTest::newRow("locked after a win but for the memo")
             << "N50821234Ba"
             << "message=tebrikler|guess=5082|entry=0|memo=csssssssss";
-        QTest::newRow("Bak") << "N12B"
-                             << "message= 5 0 8 2|guess=12|entry=2|open=03456789BM";
+        QTest::newRow("a typed digit is locked; Bak")
+            << "N122B"
+            << "message= 5 0 8 2|guess=12|entry=2|open=03456789BM|secret=5082";
         QTest::newRow("memo: black, cyan, red, black") << "Nhhiiij"
                                                        << "memo=sssssssksc|memoStates=0000000201";
         QTest::newRow("Yeni mid-guess") << "Ne123N"

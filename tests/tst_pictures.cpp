@@ -42,12 +42,15 @@ private slots:
     }
     // Every picture picgen draws looks as approved, each dial face with its fill and needle at its
     // step: exactly where the approved one shows a colour of the game, within 2 per channel (alpha
-    // included) on smoothed edges. The parchment's 2.4 MB are approved by a corner of each.
+    // included) on smoothed edges.
     void approved() {
         QFETCH(QString, name);
         const QImage approved = load(name, RAKAMLIK_APPROVED_DIR);
         QImage image = load(name);
-        if (name.startsWith(u"backdrop"_s)) { // approved by its top left corner
+        // The parchment is approved by its top left corner, and exactly: it is drawn by plain
+        // arithmetic, not by a painter.
+        const bool parchment = name.startsWith(u"backdrop"_s);
+        if (parchment) {
             image = image.copy(QRect(QPoint(), approved.size()));
         }
         QCOMPARE(image.size(), approved.size());
@@ -57,7 +60,7 @@ private slots:
                 const QRgb was = approved.pixel(x, y);
                 for (int at : {0, 8, 16, 24}) {
                     if (qAbs(int(is >> at & 255) - int(was >> at & 255)) >
-                        (palette.contains(was) ? 0 : 2)) {
+                        (parchment || palette.contains(was) ? 0 : 2)) {
                         QFAIL(qPrintable(
                             QString::asprintf("%s: pixel (%d, %d) is #%08x, approved #%08x",
                                               qPrintable(name), x, y, is, was)));
@@ -122,7 +125,6 @@ private slots:
         QVERIFY(expected.isEmpty() || qGuiApp->devicePixelRatio() == expected.toDouble());
         const bool sharp = qGuiApp->devicePixelRatio() > 1;
         QCOMPARE(pixmap.deviceIndependentSize(), size);
-        QCOMPARE(pixmap.devicePixelRatio(), sharp ? 2.0 : 1.0);
         QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  load(QTest::currentDataTag() + (sharp ? "@2x"_L1 : ""_L1)));
     }
@@ -132,15 +134,12 @@ private slots:
         QVERIFY(face(-1).isNull() && face(8).isNull() && marker(0, 0).isNull() &&
                 marker(3, 1).isNull() && marker(5, 0).isNull() && marker(-1, 2).isNull());
     }
-    // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
-    // theme has it at each of the sizes it holds.
+    // The window icon comes at each size a desktop asks for, each once. (The icon theme's sizes
+    // are checked on the installed files, by desktop_checks.)
     void icons() {
         QList<QSize> sizes = pictures::icon().availableSizes();
         std::ranges::sort(sizes, {}, &QSize::width);
         QCOMPARE(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
-        for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
-            QCOMPARE(load(u"hicolor/%1x%1/apps/rakamlik"_s.arg(n)).size(), QSize(n, n));
-        }
     }
 };
 
