@@ -134,12 +134,15 @@ private slots:
         QVERIFY(face(-1).isNull() && face(8).isNull() && marker(0, 0).isNull() &&
                 marker(3, 1).isNull() && marker(5, 0).isNull() && marker(-1, 2).isNull());
     }
-    // The window icon comes at each size a desktop asks for, each once. (The icon theme's sizes
-    // are checked on the installed files, by desktop_checks.)
+    // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
+    // theme has it at each of the sizes it holds.
     void icons() {
         QList<QSize> sizes = pictures::icon().availableSizes();
         std::ranges::sort(sizes, {}, &QSize::width);
         QCOMPARE(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+        for (int n : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QCOMPARE(load(u"hicolor/%1x%1/apps/rakamlik"_s.arg(n)).size(), QSize(n, n));
+        }
     }
 };
 
