@@ -45,7 +45,7 @@ struct View {
     bool operator==(const View&) const = default;
 };
 
-inline View viewOf(const Game& g, int beeps) {
+View viewOf(const Game& g, int beeps) {
     View v{g.state(), g.guess(),   g.message(),  g.ledger(), g.gauges(), g.rating(),
            {},        g.bakOpen(), g.memoOpen(), {},         beeps};
     for (int d = 0; d <= 9; ++d) {
@@ -58,8 +58,8 @@ inline View viewOf(const Game& g, int beeps) {
 // A view as "name=value" lines that read plainly in a failure. "open" lists the keypad's digits
 // that take a press, then B for "Bak" and M for the memo buttons; "memo" has a letter per memo
 // button (s, c or k: black, cyan or red); a ledger row reads "digits:exact/near".
-inline QStringList summary(const View& v) {
-    const auto four = [&](const std::array<std::string, 4>& d) {
+QStringList summary(const View& v) {
+    const auto four = [](const std::array<std::string, 4>& d) {
         return QString::fromUtf8(d[0] + d[1] + d[2] + d[3]);
     };
     const auto digits = [](const auto& numbers) {

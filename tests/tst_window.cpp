@@ -11,7 +11,7 @@
 #include <QFontInfo>
 #include <QRegularExpression>
 
-#include <ranges>
+#include <algorithm>
 
 using namespace rakamlik;
 using namespace Qt::Literals::StringLiterals;
