@@ -32,7 +32,7 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     setFont(fontFor(design::defaultFont));
     warnOfMissingFaces();
     setWindowIcon(pictures::icon());
-    QAccessible::installFactory(ImageBox::accessible);
+    QAccessible::installFactory(Form1::accessible);
 }
 
 int Application::play() {

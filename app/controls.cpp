@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -100,13 +99,6 @@ void Label::paintEvent(QPaintEvent* event) {
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
 
-QAccessibleInterface* ImageBox::accessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    }
-    return nullptr;
-}
-
 void ImageBox::setPicture(const Picture& picture) {
     if (picture.pixmap.cacheKey() == picture_.pixmap.cacheKey() && picture.text == picture_.text) {
         return;
@@ -177,6 +169,18 @@ void Panel::paintEvent(QPaintEvent* event) {
     } else {
         painter.drawText(inside, Qt::AlignCenter, caption_);
     }
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(1, 1);
+    hide();
+}
+
+void Announcer::say(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    show();
 }
 
 } // namespace rakamlik

@@ -12,7 +12,6 @@
 
 #include <string_view>
 
-class QAccessibleInterface;
 class QPushButton;
 
 namespace rakamlik {
@@ -76,10 +75,6 @@ class ImageBox : public QWidget {
 public:
     explicit ImageBox(QWidget* parent = nullptr);
 
-    // Image boxes are pictures to a screen reader, not layout: an accessibility factory for
-    // QAccessible::installFactory().
-    static QAccessibleInterface* accessible(const QString& className, QObject* object);
-
     // Shows a copy of `picture`; later changes to the source don't reach it.
     void setPicture(const Picture& picture);
     const Picture& picture() const { return picture_; }
@@ -115,6 +110,19 @@ protected:
 private:
     QString caption_;
     bool bottomRight_ = false;
+};
+
+// Tells a screen reader what just changed on the board, without moving the keyboard focus: a
+// notification, which screen readers read out as soon as it appears. It draws nothing and lets
+// clicks through to what lies beneath it.
+class Announcer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* parent = nullptr);
+
+    // Appears anew with `text`, so that the same words said twice are heard twice.
+    void say(const QString& text);
 };
 
 } // namespace rakamlik

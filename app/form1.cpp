@@ -6,8 +6,10 @@
 
 #include "assets/pictures.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include <utility>
 
@@ -107,6 +109,22 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* par
     load();
 }
 
+QAccessibleInterface* Form1::accessible(const QString& className, QObject* object) {
+    // A window, so a screen reader takes its focused button for the active window's; panels only
+    // group the buttons in them; image boxes are pictures, not layout.
+    const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
+        {&Form1::staticMetaObject, QAccessible::Window},
+        {&Panel::staticMetaObject, QAccessible::Grouping},
+        {&ImageBox::staticMetaObject, QAccessible::Graphic},
+        {&Announcer::staticMetaObject, QAccessible::Notification}};
+    for (const auto& [meta, role] : roles) {
+        if (className == QLatin1String(meta->className())) {
+            return new QAccessibleWidget(static_cast<QWidget*>(object), role);
+        }
+    }
+    return nullptr;
+}
+
 void Form1::build() {
     using design::Role;
     for (const design::Control& entry : design::controls()) {
@@ -184,6 +202,8 @@ void Form1::build() {
         }
     }
 
+    announcer_ = new Announcer(this);
+
     const auto order = design::focusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(control(QString::fromStdString(order[i])),
@@ -203,6 +223,10 @@ void Form1::wire() {
     connect(keypad, &QButtonGroup::idClicked, this, [this](int digit) {
         game_.digit(digit);
         showGame();
+        // A completed guess stays whole in the guess boxes until the next digit.
+        if (!game_.guess().back().empty()) {
+            announcer_->say(guessNews());
+        }
     });
     connect(memo, &QButtonGroup::idClicked, this, [this](int digit) {
         game_.memo(digit);
@@ -211,11 +235,19 @@ void Form1::wire() {
     connect(yeni_, &QPushButton::clicked, this, [this] {
         game_.yeni();
         showGame();
+        announcer_->say(toQString(game_.message()));
     });
     connect(bak_, &QPushButton::clicked, this, [this] {
         game_.bak();
         showGame();
+        announcer_->say(toQString(game_.message()).trimmed());
     });
+    // The keyboard's digits, on the main row and the numeric keypad, press the keypad's buttons,
+    // and the desktop's "new" key starts a game; a locked button ignores its key.
+    for (int digit = 0; digit <= 9; ++digit) {
+        keypad_.at(static_cast<std::size_t>(digit))->setShortcut(QKeySequence(Qt::Key_0 + digit));
+    }
+    yeni_->setShortcut(QKeySequence::New);
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->installEventFilter(this);
     }
@@ -303,6 +335,25 @@ void Form1::showGame() {
             ratingValues_[column]->setText(rated ? toQString(rating->text) : QString());
         }
     }
+}
+
+QString Form1::guessNews() const {
+    const Game::Row& row = game_.ledger().front();
+    QStringList words;
+    for (const std::string& digit : row.digits) {
+        words.append(toQString(digit));
+    }
+    QString news =
+        words.join(u' ') + QStringLiteral(": ") + toQString(markerName(row.score.value()));
+    if (row.score->exact == 4) {
+        news += QStringLiteral(". ") + toQString(game_.message());
+        if (const std::optional<Rating>& rating = game_.rating()) {
+            const auto column = static_cast<std::size_t>(rating->column);
+            news += QStringLiteral(". ") + ratingTitles_.at(column)->text() + u' ' +
+                    toQString(rating->text);
+        }
+    }
+    return news;
 }
 
 // A scored guess's marks; a row without a guess shows nothing and says

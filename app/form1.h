@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "game/game.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QPushButton>
 #include <QWidget>
@@ -32,6 +33,10 @@ public:
     // A control by its design name ("SSCommand11", "Label5(7)").
     QWidget* control(const QString& name) const { return controls_.value(name); }
 
+    // What the window and its own kinds of control are to assistive technology: an accessibility
+    // factory for QAccessible::installFactory().
+    static QAccessibleInterface* accessible(const QString& className, QObject* object);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +47,8 @@ private:
     void load();
     // Puts what the game shows on the controls; what is already shown is left alone.
     void showGame();
+    // Words for a screen reader: the guess just completed, its score, and a win with its rating.
+    QString guessNews() const;
 
     const Picture& markerPicture(const std::optional<Score>& score);
     const Picture& facePicture(int face);
@@ -61,6 +68,7 @@ private:
     std::array<ImageBox*, 4> gauges_{};
     std::array<Label*, 4> ratingTitles_{}; // by column
     std::array<Label*, 4> ratingValues_{};
+    Announcer* announcer_ = nullptr;
 
     // Each picture is loaded when first shown, then shared by every box
     // that shows it: only the dial's rest face is needed before the window

@@ -48,7 +48,11 @@ private slots:
         // The window's class on X11 and its app id on Wayland, which the desktop entry names.
         QVERIFY(QApplication::applicationName() == QStringLiteral("Rakamlik") &&
                 QGuiApplication::desktopFileName() == QStringLiteral("org.rakamlik.Rakamlik"));
-        QCOMPARE(w.findChildren<QWidget*>().size(), qsizetype(design::controls().size()));
+        // The controls, and the notification that speaks to screen readers.
+        QCOMPARE(w.findChildren<QWidget*>().size(), qsizetype(design::controls().size()) + 1);
+        // To assistive technology a window with groups of buttons, so its buttons are heard.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f->window.get())->role(),
+                 QAccessible::Window);
         for (const design::Control& e : design::controls()) {
             QWidget* c = f->get(QString::fromStdString(e.name));
             const QFont font = fontFor(e.font);
@@ -79,6 +83,7 @@ private slots:
                       QAccessible::queryAccessibleInterface(c)->role() == QAccessible::Graphic)) &&
                     (!panel ||
                      (panel->frameShape() == QFrame::Panel && panel->lineWidth() == e.bevel &&
+                      QAccessible::queryAccessibleInterface(c)->role() == QAccessible::Grouping &&
                       panel->frameShadow() ==
                           (e.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised))),
                 e.name.c_str());
@@ -89,17 +94,18 @@ private slots:
     // "left,top widthxheight caption-colour on back-colour, family pixel-size".
     void placesAndLooks() {
         const std::pair<const char*, const char*> rows[] = {
-            {"Label1", "16,16 51x45 #c04000 on #c0c000, DejaVu Sans 24"},
-            {"Label4", "172,16 51x45 #c04000 on #c0c000, DejaVu Sans 26"}, // a size larger
-            {"Label6", "142,272 81x25 #00ff00 on #400040, Liberation Serif 16"},
-            {"Label5(0)", "298,144 29x21 #000000 on #c0c000, Liberation Sans 13"},
+            {"Label1", "16,16 51x45 #c04000 on #c0c000, DejaVu Sans 24 bold"},
+            {"Label4", "172,16 51x45 #c04000 on #c0c000, DejaVu Sans 26 bold"}, // a size larger
+            {"Label6", "142,272 81x25 #00ff00 on #400040, Liberation Serif 16 bold"},
+            {"Label5(0)", "298,144 29x21 #000000 on #c0c000, Liberation Sans 13 bold"},
             {"Label13", "426,92 107x13 #80ffff on #c0c0c0, Liberation Sans 11"},
             {"Label10", "526,104 67x13 #ffff00 on #c0c0c0, Liberation Sans 11"},
-            {"SSCommand10", "108,236 51x29 #00ff00 on #c0c0c0, Liberation Sans 13"}, // 0, under 8
+            {"SSCommand10",
+             "108,236 51x29 #00ff00 on #c0c0c0, Liberation Sans 13 bold"}, // 0, under 8
             {"SSCommand11", "6,4 85x57 #000000 on #c0c0c0, Liberation Sans 11"},
             {"SSCommand12", "6,4 91x21 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"SSCommand13", "556,140 31x25 #000000 on #c0c0c0, Liberation Sans 13"},
-            {"SSPanel1", "16,16 261x365 #000000 on #c0c0c0, Liberation Sans 16"},
+            {"SSCommand13", "556,140 31x25 #000000 on #c0c0c0, Liberation Sans 13 bold"},
+            {"SSPanel1", "16,16 261x365 #000000 on #c0c0c0, Liberation Sans 16 bold"},
             {"SSPanel3", "12,24 237x77 #000000 on #c0c0c0, Liberation Sans 9"},
             {"SSPanel4", "130,304 105x29 #000000 on #c0c0c0, Liberation Sans 11"},
             {"Image33", "288,16 73x65 #000000 on #c0c0c0, Liberation Sans 11"},
@@ -109,11 +115,11 @@ private slots:
         for (const auto& [name, looks] : rows) {
             QWidget* c = f->get(QString::fromLatin1(name));
             const QRect at = c->geometry();
-            QCOMPARE(QString::asprintf("%d,%d %dx%d %s on %s, %s %d", at.x(), at.y(), at.width(),
+            QCOMPARE(QString::asprintf("%d,%d %dx%d %s on %s, %s %d%s", at.x(), at.y(), at.width(),
                                        at.height(), qPrintable(captionColour(c).name()),
                                        qPrintable(c->palette().color(QPalette::Window).name()),
                                        qPrintable(QFontInfo(c->font()).family()),
-                                       c->font().pixelSize()),
+                                       c->font().pixelSize(), c->font().bold() ? " bold" : ""),
                      QString::fromLatin1(looks));
         }
     }
@@ -208,14 +214,27 @@ private slots:
     void aShortGame() {
         QCOMPARE(f->random->seeds, 1);
         QWidget* memo7 = f->get("SSCommand20");
+        // What a screen reader is told of each change, at once.
+        const auto told = [&] {
+            auto* notice = f->window->findChild<Announcer*>();
+            return QAccessible::queryAccessibleInterface(notice)->role() ==
+                               QAccessible::Notification &&
+                           notice->isVisible()
+                       ? nameOf(notice)
+                       : QString();
+        };
+        QCOMPARE(told(), QString());
         f->newGame("5082");
+        QCOMPARE(told(), u"Başarılar"_s);
         f->type("134628505234");
+        QCOMPARE(told(), u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s);
         QTest::mouseClick(memo7, Qt::LeftButton);
         QTest::mouseClick(memo7, Qt::LeftButton);
         f->type("50");
         QVERIFY(!f->keypad(5)->isEnabled() && f->keypad(8)->isEnabled());
         f->type("82");
         QCOMPARE(f->beeps, 1);
+        QCOMPARE(told(), u"5 0 8 2: 4 mavi işaret. tebrikler. Şanslı %55"_s);
         QString ledger;
         for (int i = 0; i < 20; ++i) {
             ledger += f->get<QLabel>(u"Label5(%1)"_s.arg(i))->text();
@@ -239,6 +258,11 @@ private slots:
         QVERIFY(f->get("Label7")->isVisible() && !f->get("Label8")->isVisible());
         QCOMPARE(nameOf(f->get("Label11")), u"%55"_s);
         QCOMPARE(nameOf(f->get("Label6")), u"tebrikler"_s);
+        // The caption is drawn, in its colour.
+        const QImage message =
+            f->get("Label6")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(message.constBits());
+        QVERIFY(std::count(pixels, pixels + message.sizeInBytes() / 4, qRgb(0, 255, 0)) > 20);
         QVERIFY(!f->keypad(1)->isEnabled() && !f->get("SSCommand12")->isEnabled());
         QVERIFY(captionColour(memo7) == QColor(255, 0, 0) &&
                 memo7->accessibleDescription() == u"kırmızı"_s);
@@ -253,6 +277,7 @@ private slots:
                 memo7->accessibleDescription() == u"siyah"_s);
         QTest::mouseClick(f->get("SSCommand12"), Qt::LeftButton);
         QCOMPARE(f->get<QLabel>("Label6")->text(), u" 9 8 7 6"_s);
+        QCOMPARE(told(), u"9 8 7 6"_s);
     }
 
     // The keyboard: Tab follows the designed order, and the focused button shows a dotted
@@ -295,6 +320,24 @@ private slots:
             }
         }
         QCOMPARE(f->window->game().guess(), (std::array<std::string, 4>{"4", "5", "6", ""}));
+
+        // The digit keys, on the main row or the numeric keypad, press the keypad's buttons, and
+        // a locked digit's key does nothing; Ctrl+N starts a new game. Screen readers hear them.
+        const auto keysOf = [](QWidget* button) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+            return a->actionInterface()->keyBindingsForAction(
+                QAccessibleActionInterface::pressAction());
+        };
+        QVERIFY(keysOf(f->keypad(7)) == QStringList(u"7"_s) &&
+                keysOf(yeni) == QStringList(u"Ctrl+N"_s));
+        QTest::keyClick(f->window.get(), Qt::Key_4);
+        QTest::keyClick(f->window.get(), Qt::Key_7, Qt::KeypadModifier);
+        QTRY_COMPARE(f->window->game().ledger()[0].digits,
+                     (std::array<std::string, 4>{"4", "5", "6", "7"}));
+        QTest::keyClick(f->window.get(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(f->window->game().ledger()[0].digits[0].empty());
+        QTest::keyClick(f->window.get(), Qt::Key_0);
+        QTRY_COMPARE(f->window->game().guess()[0], std::string("0"));
     }
 };
 
