@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A blind player's whole game: Orca, Debian's screen reader, listens to the game on a private X
+# server with a window manager, and the game is played from the keyboard alone. What Orca says,
+# in order, must hold what the player needs to hear at each step. In a session bus of its own:
+#   dbus-run-session -- /usr/bin/python3 tests/orca.py <program>
+# Debian's Python, which has pyatspi. Orca logs every utterance to its debug file, with speech
+# itself off (so no sound server is needed), and writes the file out as it ends.
+import os, re, signal, subprocess, sys, tempfile, time
+
+if subprocess.run(['pgrep', '-u', str(os.getuid()), '-x', 'orca'], capture_output=True).returncode == 0:
+    print('SKIP: an Orca of this user runs already, and a second one will not start')
+    sys.exit(77)
+work = tempfile.mkdtemp()
+os.environ.update(HOME=work, XDG_RUNTIME_DIR=work, LANG='C.UTF-8')
+os.environ.pop('QT_QPA_PLATFORM', None)
+children = []
+
+
+def start(*command, **options):
+    children.append(subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options))
+
+
+def labels(app='Rakamlik'):  # an application's labels, as assistive technology reads them
+    import pyatspi  # once the display and the accessibility bus are there
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.clear_cache()  # kept up to date only where an event loop runs
+    found = []
+    for a in (a for a in desktop if a is not None and a.name == app):
+        pyatspi.findAllDescendants(a, lambda o: o.getRole() == pyatspi.ROLE_LABEL and found.append(o.name))
+        found.append(app)
+    return found
+
+
+def wait_for(what, test):
+    # A fresh session's first keys may take some 20 s to arrive.
+    end = time.monotonic() + 60
+    while not test():
+        ended = [c.args[0] for c in children if c.poll() is not None]
+        if ended or time.monotonic() > end:
+            sys.exit(f'FAIL: no {what}' + (f': {ended} ended' if ended else ' within 60 s'))
+        time.sleep(0.2)
+
+
+def key(*keys):
+    for k in keys:
+        subprocess.run(['xdotool', 'key', k], check=True, timeout=10)
+        time.sleep(0.3)
+
+
+def secret():
+    return next((t.split() for t in labels() if re.fullmatch(r' \d \d \d \d', t)), None)
+
+
+read, write = os.pipe()
+start('Xvfb', '-displayfd', str(write), '-nolisten', 'tcp', '-screen', '0', '800x600x24', pass_fds=[write])
+os.close(write)
+os.environ['DISPLAY'] = ':' + os.read(read, 16).decode().strip()
+log = os.path.join(work, 'orca.log')
+try:
+    start('openbox')
+    start('/usr/libexec/at-spi-bus-launcher', '--launch-immediately')
+    start('orca', '--disable', 'speech', '--debug-file', log)
+    wait_for('Orca', lambda: labels('orca'))
+    start(sys.argv[1])
+    wait_for('game', lambda: 'Q X T' in labels())
+    key('ctrl+n')
+    wait_for('new game', lambda: 'Başarılar' in labels())
+    # A whole round of Tab from "Yeni", and on to "Bak", which shows the secret.
+    # The memo buttons say their marks after their names.
+    cycle = ([[f'{d} push button.', 'siyah.'] for d in range(10)] + [['Bak push button.']] +
+             [[f'{d} push button.'] for d in '1234567890'] + [['Yeni push button.']])
+    key(*['Tab'] * (len(cycle) + 11), 'space')
+    wait_for('secret', secret)
+    won = secret()
+    lost = won[1:] + won[:1]  # every digit found, none in its place
+    key(*lost, *won)
+    wait_for('win', lambda: 'tebrikler' in labels())
+    key('ctrl+n')
+    wait_for('new game', lambda: 'Başarılar' in labels())
+    time.sleep(2)
+finally:
+    for child in reversed(children):
+        child.send_signal(signal.SIGTERM)
+        try:
+            child.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            child.kill()
+
+said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", open(log, encoding='utf-8').read())
+print('Orca said:\n  ' + '\n  '.join(said))
+expected = (['Rakamlik frame.', 'Yeni push button.', 'notification Başarılar.'] + sum(cycle + cycle[:11], []) +
+            [f'notification {" ".join(won)}.', f'notification {" ".join(lost)}: 4 kırmızı işaret.',
+             f'notification {" ".join(won)}: 4 mavi işaret. tebrikler. Şanslı %85.', 'notification Başarılar.'])
+heard = iter(said)
+missing = [e for e in expected if e not in heard]
+notices = [s for s in said if s.startswith('notification')]
+if missing or len(notices) != 5:
+    sys.exit(f'FAIL: {len(notices)} notifications, and not heard in this order: {missing}')
