@@ -27,7 +27,7 @@ set(CPACK_STRIP_FILES ON)
 # copyright format, and a changelog for this version, dated with the release.
 include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)
-execute_process(COMMAND date -u -R -d "${RAKAMLIK_RELEASE_DATE} 12:00" OUTPUT_VARIABLE released
+execute_process(COMMAND date -u -R -d @${RAKAMLIK_SOURCE_DATE_EPOCH} OUTPUT_VARIABLE released
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 file(WRITE ${PROJECT_BINARY_DIR}/changelog
 "rakamlik (${PROJECT_VERSION}) unstable; urgency=medium
