@@ -54,6 +54,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
 
+# The same sources make the same package, whenever, wherever and by whomever it is made: cpack
+# dates its archives and every file in them with the release's time, and the directories it
+# installs and the archive's members have the same modes under any umask.
+file(WRITE ${PROJECT_BINARY_DIR}/CPackTime.cmake
+     "set(ENV{SOURCE_DATE_EPOCH} ${RAKAMLIK_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackTime.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/tools/deb-modes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/tools/deb-modes.cmake)
+
 # `cpack --config CPackSourceConfig.cmake`: the sources, without build directories or Git's.
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/")
