@@ -4,9 +4,10 @@
 #   cmake -DBUILD=<build dir> -DSOURCE=<source dir> -DAPP_ID=<application id>
 #         -DVERSION=<project version> -DCPACK=<cpack> -DWORK=<scratch dir> -DPACKAGE=ON|OFF
 #         -P desktop.cmake
-# PACKAGE=OFF leaves out the package (the sanitizer build is not what anyone ships). The
-# validators come from desktop-file-utils and appstream, the package checks need dpkg-dev and
-# file; tools/dev installs them.
+# PACKAGE=OFF leaves out the package (the sanitizer build is not what anyone ships); with it, the
+# package is built a second time, which takes most of the time. The validators come from
+# desktop-file-utils and appstream, the package checks need dpkg-dev and file, and diffoscope
+# shows how two packages differ; tools/dev installs them.
 #
 # Each check runs in a `cmake -P` of its own (this script again, with CHECK set), so that one
 # failing does not hide the others; its scratch directory is WORK/<check>. WORK is emptied at the
@@ -58,12 +59,15 @@ function(fail message)
     message(FATAL_ERROR "${CHECK}: ${message}")
 endfunction()
 
-# Runs a command that must succeed within two minutes; its output (stdout and stderr) goes into
-# the OUTPUT variable when one is given.
+# Runs a command that must succeed within two minutes (or TIMEOUT seconds); its output (stdout and
+# stderr) goes into the OUTPUT variable when one is given.
 function(run)
-    cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT" "COMMAND")
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT;TIMEOUT" "COMMAND")
+    if(NOT arg_TIMEOUT)
+        set(arg_TIMEOUT 120)
+    endif()
     execute_process(COMMAND ${arg_COMMAND} RESULT_VARIABLE result OUTPUT_VARIABLE out
-                    ERROR_VARIABLE out TIMEOUT 120)
+                    ERROR_VARIABLE out TIMEOUT ${arg_TIMEOUT})
     if(NOT result EQUAL 0)
         string(JOIN " " command ${arg_COMMAND})
         fail("`${command}` failed (${result}):\n${out}")
@@ -259,6 +263,34 @@ elseif(CHECK STREQUAL "package")
                     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out TIMEOUT 120)
     if(NOT result EQUAL 0)
         fail("lintian finds fault with the package (${result}):\n${out}")
+    endif()
+
+    # The same sources make the same package, to the last byte: built and packed again, configured
+    # as the build was but without the tests, in another directory, at another time, under another
+    # umask, locale and time zone, on one job. diffoscope (or else cmp and the listings) shows
+    # what differs.
+    file(STRINGS ${BUILD}/CMakeCache.txt cache
+         REGEX "^CMAKE_(GENERATOR|BUILD_TYPE|CXX_COMPILER|CXX_FLAGS):[A-Z]+=")
+    list(TRANSFORM cache REPLACE "^CMAKE_GENERATOR:[A-Z]+=" "-G;")
+    list(TRANSFORM cache PREPEND -D REGEX "^CMAKE_")
+    set(again ${work}/again)
+    set(elsewhere ${CMAKE_COMMAND} -E env --unset=SOURCE_DATE_EPOCH LC_ALL=tr_TR.UTF-8
+                  TZ=Pacific/Kiritimati sh -c "umask 077 && exec \"$@\"" sh)
+    run(COMMAND ${elsewhere} ${CMAKE_COMMAND} -S ${SOURCE} -B ${again} ${cache} -DBUILD_TESTING=OFF)
+    run(COMMAND ${elsewhere} ${CMAKE_COMMAND} --build ${again} -j 1 TIMEOUT 300)
+    run(COMMAND ${elsewhere} ${CPACK} -G DEB --config ${again}/CPackConfig.cmake -B ${again})
+    set(deb_again ${again}/rakamlik_${VERSION}_${arch}.deb)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${deb} ${deb_again}
+                    RESULT_VARIABLE differ)
+    if(differ)
+        find_program(show diffoscope NO_CACHE)
+        if(NOT show)
+            set(show sh -c [[cmp "$1" "$2" || dpkg-deb -c "$1" >"$1.list" &&
+                             dpkg-deb -c "$2" | diff "$1.list" -]] sh)
+        endif()
+        execute_process(COMMAND ${show} ${deb} ${deb_again} OUTPUT_VARIABLE out
+                        ERROR_VARIABLE out TIMEOUT 120)
+        fail("built again, the package is not the same:\n${out}")
     endif()
 
 else()

@@ -27,7 +27,7 @@ set(CPACK_STRIP_FILES ON)
 # copyright format, and a changelog for this version, dated with the release.
 include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)
-execute_process(COMMAND date -u -R -d "${RAKAMLIK_RELEASE_DATE} 12:00" OUTPUT_VARIABLE released
+execute_process(COMMAND date -u -R -d @${RAKAMLIK_SOURCE_DATE_EPOCH} OUTPUT_VARIABLE released
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 file(WRITE ${PROJECT_BINARY_DIR}/changelog
 "rakamlik (${PROJECT_VERSION}) unstable; urgency=medium
@@ -53,6 +53,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # are loaded by name, so no linker sees them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+
+# The same sources make the same package, whenever, wherever and by whomever it is made: cpack
+# dates its archives and every file in them with the release's time, and the directories it
+# installs and the archive's members have the same modes under any umask.
+file(WRITE ${PROJECT_BINARY_DIR}/CPackTime.cmake
+     "set(ENV{SOURCE_DATE_EPOCH} ${RAKAMLIK_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackTime.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/tools/deb-modes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/tools/deb-modes.cmake)
 
 # `cpack --config CPackSourceConfig.cmake`: the sources, without build directories or Git's.
 set(CPACK_SOURCE_GENERATOR TGZ)
