@@ -145,12 +145,8 @@ private slots:
     // keeps the X bell and any other platform Qt's beep. tst_window_wayland runs this with a
     // private PulseAudio and records its only output: a losing guess is silent, the win rings.
     void winHeard() {
-        QString theme;
-        for (const QStringView platform :
-             {u"wayland", u"wayland-egl", u"xcb", u"offscreen", u"windows"}) {
-            theme += bellFromSoundTheme(platform) ? u'+' : u'-';
-        }
-        QCOMPARE(theme, u"++---"_s);
+        QVERIFY(bellFromSoundTheme(u"wayland") && bellFromSoundTheme(u"wayland-egl") &&
+                !bellFromSoundTheme(u"xcb") && !bellFromSoundTheme(u"offscreen"));
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
             QSKIP("no private sound server to hear it on");
         }
@@ -176,8 +172,7 @@ private slots:
         const int losing = loudest(500);
         f->type("5082");
         const int won = loudest(1500);
-        parec.kill();
-        parec.waitForFinished();
+        parec.close();
         qInfo("loudest sample after the losing guess %d, after the win %d", losing, won);
         QVERIFY(f->beeps == 1 && losing < 100 && won > 2000);
     }

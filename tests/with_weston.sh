@@ -17,16 +17,14 @@ start() { # name ready command [arguments...]
     shift 2
     XDG_RUNTIME_DIR=$runtime HOME=$runtime "$@" >"$runtime/$name.log" 2>&1 &
     daemons="$daemons $!"
-    tries=0
-    until eval "$ready" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ] || ! kill -0 "$!" 2>/dev/null; then
-            echo "$name did not start:" >&2
-            cat "$runtime/$name.log" >&2
-            exit 1
-        fi
+    for _ in $(seq 100); do
+        eval "$ready" >/dev/null 2>&1 && return
+        kill -0 "$!" 2>/dev/null || break
         sleep 0.1
     done
+    echo "$name did not start:" >&2
+    cat "$runtime/$name.log" >&2
+    exit 1
 }
 
 start weston '[ -S "$runtime/rakamlik-test" ]' \
