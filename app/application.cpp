@@ -2,6 +2,7 @@
 #include "application.h"
 
 #include "assets/pictures.h"
+#include "bell.h"
 #include "controls.h"
 #include "design.h"
 #include "fonts.h"
@@ -37,7 +38,7 @@ Application::Application(int& argc, char** argv, FatalReporter report)
 
 int Application::play() {
     try {
-        Form1 window(std::make_unique<StandardRandom>(), [] { beep(); });
+        Form1 window(std::make_unique<StandardRandom>(), ringBell);
         window.show();
         return exec();
     } catch (...) {

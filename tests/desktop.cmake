@@ -231,11 +231,13 @@ elseif(CHECK STREQUAL "package")
     expect_field(Section "^games$")
     expect_field(Maintainer "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
     expect_field(Description "^[a-z].+\n .+")
-    # Depends: the libraries dpkg-shlibdeps found, and the faces the window is designed for.
+    # Depends: the libraries dpkg-shlibdeps found, the faces the window is designed for and the
+    # library that rings the bell on Wayland; Recommends: the sound theme of that bell.
     foreach(package IN ITEMS libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2
-                             fonts-dejavu-core)
+                             fonts-dejavu-core libcanberra0)
         expect_field(Depends "(^|, )${package}( \\(|,|$)")
     endforeach()
+    expect_field(Recommends "^sound-theme-freedesktop$")
 
     # dpkg-deb -x needs no root: it unpacks into WORK/package/root, owned by whoever runs it.
     set(root ${work}/root)

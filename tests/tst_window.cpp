@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the player sees, hears and clicks it.
 
+#include "app/bell.h"
 #include "app/design.h"
 #include "app/fonts.h"
 #include "assets/pictures.h"
@@ -9,7 +10,9 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -142,6 +145,42 @@ private slots:
         f->newGame("5082");
         f->type("5082");
         QCOMPARE(f->get<QLabel>("Label6")->text(), QStringLiteral("tebrikler"));
+    }
+
+    // The win is heard: Qt rings no bell on Wayland, so the program plays the sound theme's. X11
+    // keeps the X bell and any other platform Qt's beep. tst_window_wayland runs this with a
+    // private PulseAudio and records its only output: a losing guess is silent, the win rings.
+    void winHeard() {
+        QVERIFY(bellFromSoundTheme(u"wayland") && bellFromSoundTheme(u"wayland-egl") &&
+                !bellFromSoundTheme(u"xcb") && !bellFromSoundTheme(u"offscreen"));
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+            QSKIP("no private sound server to hear it on");
+        }
+        f = std::make_unique<testing::WindowFixture>(ringBell);
+        QProcess parec;
+        parec.start(u"parec"_s, {u"-d"_s, u"rakamlik.monitor"_s, u"--raw"_s, u"--format=s16le"_s,
+                                 u"--channels=1"_s, u"--rate=8000"_s, u"--latency-msec=20"_s});
+        // The loudest sample of the next `ms` milliseconds recorded; silence is 0.
+        const auto loudest = [&parec](qsizetype ms) {
+            QByteArray heard;
+            while (heard.size() < ms * 16 && parec.waitForReadyRead(5000)) {
+                heard += parec.readAll();
+            }
+            int peak = 0;
+            for (qsizetype i = 0; i + 1 < heard.size(); i += 2) {
+                peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(heard.constData() + i)));
+            }
+            return peak;
+        };
+        loudest(300); // until the recording runs
+        f->newGame("5082");
+        f->type("1234");
+        const int losing = loudest(500);
+        f->type("5082");
+        const int won = loudest(1500);
+        parec.close();
+        qInfo("loudest sample after the losing guess %d, after the win %d", losing, won);
+        QVERIFY(f->beeps == 1 && losing < 100 && won > 2000);
     }
 
     // Later siblings are drawn over earlier ones; the backdrop lies under everything, and where

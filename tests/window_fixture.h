@@ -13,12 +13,15 @@
 namespace rakamlik::testing {
 
 // A shown window with a scripted random source and a beep counter, as the player sees it at
-// start-up. Controls are found by their design names.
+// start-up; at every beep `bell` rings as well. Controls are found by their design names.
 struct WindowFixture {
-    WindowFixture() {
+    explicit WindowFixture(void (*bell)() = [] {}) {
         auto scripted = std::make_unique<ScriptedRandom>();
         random = scripted.get();
-        window = std::make_unique<Form1>(std::move(scripted), [this] { ++beeps; });
+        window = std::make_unique<Form1>(std::move(scripted), [this, bell] {
+            ++beeps;
+            bell();
+        });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

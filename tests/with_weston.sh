@@ -1,27 +1,39 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command as the only client of a private, headless Weston compositor, natively on
-# Wayland, and stops the compositor afterwards:
-#   tests/with_weston.sh command [arguments...]
+# Wayland, and stops the compositor afterwards. With --pulse, a private PulseAudio as well, its
+# only output the null sink "rakamlik", named to the command in PULSE_SERVER:
+#   tests/with_weston.sh [--pulse] command [arguments...]
 set -eu
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
-socket=rakamlik-test
-XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
-    >"$runtime/weston.log" 2>&1 &
-weston=$!
-trap 'kill "$weston" 2>/dev/null || true; wait "$weston" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+daemons=
+trap 'kill $daemons 2>/dev/null || true; wait $daemons 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
-tries=0
-while [ ! -S "$runtime/$socket" ]; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ] || ! kill -0 "$weston" 2>/dev/null; then
-        echo "Weston did not start:" >&2
-        cat "$runtime/weston.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
+# Starts a daemon in the private runtime and home, and waits until `ready` succeeds.
+start() { # name ready command [arguments...]
+    name=$1 ready=$2
+    shift 2
+    XDG_RUNTIME_DIR=$runtime HOME=$runtime "$@" >"$runtime/$name.log" 2>&1 &
+    daemons="$daemons $!"
+    for _ in $(seq 100); do
+        eval "$ready" >/dev/null 2>&1 && return
+        kill -0 "$!" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "$name did not start:" >&2
+    cat "$runtime/$name.log" >&2
+    exit 1
+}
 
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+start weston '[ -S "$runtime/rakamlik-test" ]' \
+    weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
+if [ "$1" = --pulse ]; then
+    shift
+    export PULSE_SERVER="unix:$runtime/pulse/native"
+    start pulseaudio 'timeout 5 pactl set-default-sink rakamlik' \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+        --load="module-null-sink sink_name=rakamlik" --load=module-native-protocol-unix
+fi
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=rakamlik-test QT_QPA_PLATFORM=wayland "$@"

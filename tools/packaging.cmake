@@ -50,9 +50,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The architecture is the one `dpkg --print-architecture` names (CPack's default). The libraries
 # come from dpkg-shlibdeps (it needs dpkg-dev and file); the faces the window is designed for
-# are loaded by name, so no linker sees them.
+# are loaded by name, and libcanberra (the bell on Wayland) is loaded at the first bell, so no
+# linker sees them. The bell's sound comes from the freedesktop sound theme.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, libcanberra0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS sound-theme-freedesktop)
 
 # The same sources make the same package, whenever, wherever and by whomever it is made: cpack
 # dates its archives and every file in them with the release's time, and the directories it
