@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules and the game without a window. The small rules that a played game reaches only in
-// part: scoring every pair, drawing the secret at its edges. The game played by hand against a
+// part: drawing the secret at its edges, the generator. The game played by hand against a
 // known secret, and against a reference written here a second way, over a long run of seeded
 // random keys, compared after every key:
 //   RAKAMLIK_SEED=n RAKAMLIK_COMMANDS=n tst_game playsAsTheReferenceSays
@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -97,12 +96,6 @@ template <class Board> void press(Board& b, char key) {
     : key == 'B' ? b.bak()
     : key >= 'a' ? b.memo(key - 'a')
                  : b.digit(key - '0');
-}
-
-// The four digits of a number below 10000.
-std::array<std::int16_t, 4> code(int n) {
-    return {std::int16_t(n / 1000), std::int16_t(n / 100 % 10), std::int16_t(n / 10 % 10),
-            std::int16_t(n % 10)};
 }
 
 // A game with a scripted random source (owned by the game) and a beep counter.
@@ -223,35 +216,6 @@ class TstGame : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every guess against every secret of four different digits, scored a second way: digits in
-    // common (a popcount of digit sets) less digits in place (a popcount of digit-place sets).
-    void scoringAgreesOnAllPairs() {
-        std::vector<std::tuple<int, unsigned, std::uint64_t>> codes; // number, digits, places
-        for (int n = 0; n < 10000; ++n) {
-            unsigned held = 0;
-            std::uint64_t placed = 0;
-            for (std::size_t i = 0; i < 4; ++i) {
-                held |= 1U << unsigned(code(n)[i]);
-                placed |= std::uint64_t{1} << (10 * i + std::size_t(code(n)[i]));
-            }
-            if (std::popcount(held) == 4) {
-                codes.emplace_back(n, held, placed);
-            }
-        }
-        QCOMPARE(codes.size(), std::size_t{5040});
-        for (const auto& [secret, secretHeld, secretPlaced] : codes) {
-            for (const auto& [guess, held, placed] : codes) {
-                const int exact = std::popcount(placed & secretPlaced);
-                const Score expected{std::int16_t(exact),
-                                     std::int16_t(std::popcount(held & secretHeld) - exact)};
-                if (score(code(guess), code(secret)) != expected) {
-                    QFAIL(qPrintable(
-                        QString::asprintf("guess %04d against secret %04d", guess, secret)));
-                }
-            }
-        }
-    }
-
     // A draw times 9, rounded to the nearest digit: a float either side of each (k + 0.5) / 9
     // (the nearest float to it may lie on either side, the next one out does not), the only tie
     // (0.5, whose 4.5 goes to the even digit), the largest float below one, and a faulty source.

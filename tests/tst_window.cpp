@@ -53,9 +53,12 @@ private slots:
                 QGuiApplication::desktopFileName() == QStringLiteral("org.rakamlik.Rakamlik"));
         // The controls, and the notification that speaks to screen readers.
         QCOMPARE(w.findChildren<QWidget*>().size(), qsizetype(design::controls().size()) + 1);
-        // To assistive technology a window with groups of buttons, so its buttons are heard.
-        QCOMPARE(QAccessible::queryAccessibleInterface(f->window.get())->role(),
-                 QAccessible::Window);
+        // To assistive technology a window with groups of buttons, so its buttons are heard, and
+        // a notification for what changes.
+        QVERIFY(QAccessible::queryAccessibleInterface(f->window.get())->role() ==
+                    QAccessible::Window &&
+                QAccessible::queryAccessibleInterface(w.findChild<Announcer*>())->role() ==
+                    QAccessible::Notification);
         for (const design::Control& e : design::controls()) {
             QWidget* c = f->get(QString::fromStdString(e.name));
             const QFont font = fontFor(e.font);
@@ -254,13 +257,8 @@ private slots:
         QCOMPARE(f->random->seeds, 1);
         QWidget* memo7 = f->get("SSCommand20");
         // What a screen reader is told of each change, at once.
-        const auto told = [&] {
-            auto* notice = f->window->findChild<Announcer*>();
-            return QAccessible::queryAccessibleInterface(notice)->role() ==
-                               QAccessible::Notification &&
-                           notice->isVisible()
-                       ? nameOf(notice)
-                       : QString();
+        const auto told = [notice = f->window->findChild<Announcer*>()] {
+            return notice->isVisible() ? nameOf(notice) : QString();
         };
         QCOMPARE(told(), QString());
         f->newGame("5082");
@@ -319,7 +317,7 @@ private slots:
         QCOMPARE(told(), u"9 8 7 6"_s);
     }
 
-    // The keyboard: Tab follows the designed order, and the focused button shows a dotted
+    // The keyboard (orca_game hears the order Tab follows): the focused button shows a dotted
     // rectangle in its caption's colour three pixels inside its edge. Space, Return and the
     // keypad's Enter press it; Return with Shift or Ctrl, or a held key's repeat, does not.
     void keyboard() {
@@ -336,13 +334,9 @@ private slots:
             return dots;
         };
         QCOMPARE(dotsOnTopEdge(), 0);
-        QString order;
         yeni->setFocus(Qt::TabFocusReason);
-        for (int n = 0; n < 22; ++n) {
-            order += QApplication::focusWidget()->objectName().mid(9) + u' ';
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(order, u"11 13 14 15 16 17 18 19 20 21 22 12 1 2 3 4 5 6 7 8 9 10 "_s);
+        QTest::keyClick(yeni, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QVERIFY(QApplication::focusWidget() == yeni && dotsOnTopEdge() > (yeni->width() - 8) / 4);
         const std::tuple<int, Qt::KeyboardModifiers, bool> keys[] = {
             {Qt::Key_Return, Qt::ShiftModifier, false}, // these three type nothing
