@@ -266,8 +266,16 @@ void Form1::resizeEvent(QResizeEvent* /*event*/) {
 }
 
 // Enter and Return press the focused button, as Space does: the window has
-// no default button for them to go to instead.
+// no default button for them to go to instead. A button's key presses it at
+// once, as a click does, not a moment later as Qt's own shortcut handling
+// would: a digit typed quickly after a guess must find its button open.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            button->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&

@@ -6,13 +6,14 @@
 #   dbus-run-session -- /usr/bin/python3 tests/orca.py <program>
 # Debian's Python, which has pyatspi. Orca logs every utterance to its debug file, with speech
 # itself off (so no sound server is needed), and writes the file out as it ends.
-import os, re, signal, subprocess, sys, tempfile, time
+import os, re, shutil, signal, subprocess, sys, tempfile, time
 
 if subprocess.run(['pgrep', '-u', str(os.getuid()), '-x', 'orca'], capture_output=True).returncode == 0:
     sys.exit(print('SKIP: an Orca of this user runs already, and a second one will not start') or 77)
 work = tempfile.mkdtemp()
-os.environ.update(HOME=work, XDG_RUNTIME_DIR=work, LANG='C.UTF-8')
-os.environ.pop('QT_QPA_PLATFORM', None)
+os.environ.update(HOME=work, XDG_RUNTIME_DIR=work, LC_ALL='C.UTF-8')  # Orca's own words in English
+for name in ('QT_QPA_PLATFORM', 'LANGUAGE'):
+    os.environ.pop(name, None)
 children = []
 
 
@@ -38,7 +39,7 @@ def wait_for(what, test):  # a fresh session's first keys may take some 20 s to 
         ended = [c.args[0] for c in children if c.poll() is not None]
         if ended or time.monotonic() > end:
             sys.exit(f'FAIL: no {what}' + (f': {ended} ended' if ended else ' within 60 s'))
-        time.sleep(0.2)
+        time.sleep(0.5)  # each look walks the whole tree
 
 
 def key(*keys):
@@ -77,7 +78,7 @@ try:
     wait_for('win', lambda: 'tebrikler' in labels())
     key('ctrl+n')
     wait_for('new game', lambda: 'Başarılar' in labels())
-    time.sleep(2)
+    time.sleep(5)  # for Orca to say it
 finally:
     for child in reversed(children):
         child.send_signal(signal.SIGTERM)
@@ -85,9 +86,10 @@ finally:
             child.wait(timeout=20)
         except subprocess.TimeoutExpired:
             child.kill()
+    said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", open(log, encoding='utf-8').read()) if os.path.exists(log) else []
+    print('Orca said:\n  ' + '\n  '.join(said))
+    shutil.rmtree(work, ignore_errors=True)
 
-said = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", open(log, encoding='utf-8').read())
-print('Orca said:\n  ' + '\n  '.join(said))
 notices = [f'notification {" ".join(won)}.', f'notification {" ".join(lost)}: 4 kırmızı işaret.',
            f'notification {" ".join(won)}: 4 mavi işaret. tebrikler. Şanslı %85.', 'notification Başarılar.']
 heard = iter(said)

@@ -156,22 +156,24 @@ private slots:
     void winHeard() {
         QVERIFY(bellFromSoundTheme(u"wayland") && bellFromSoundTheme(u"wayland-egl") &&
                 !bellFromSoundTheme(u"xcb") && !bellFromSoundTheme(u"offscreen"));
-        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER") ||
+            !bellFromSoundTheme(QGuiApplication::platformName())) {
             QSKIP("no private sound server to hear it on");
         }
         f = std::make_unique<testing::WindowFixture>(ringBell);
         QProcess parec;
         parec.start(u"parec"_s, {u"-d"_s, u"rakamlik.monitor"_s, u"--raw"_s, u"--format=s16le"_s,
                                  u"--channels=1"_s, u"--rate=8000"_s, u"--latency-msec=20"_s});
-        // The loudest sample of the next `ms` milliseconds recorded; silence is 0.
-        const auto loudest = [&parec](qsizetype ms) {
+        // The loudest sample of the next `ms` milliseconds recorded, or of those until one is
+        // louder than `enough`; silence is 0.
+        const auto loudest = [&parec](qsizetype ms, int enough = 1 << 16) {
             QByteArray heard;
-            while (heard.size() < ms * 16 && parec.waitForReadyRead(5000)) {
-                heard += parec.readAll();
-            }
             int peak = 0;
-            for (qsizetype i = 0; i + 1 < heard.size(); i += 2) {
-                peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(heard.constData() + i)));
+            for (qsizetype i = 0;
+                 heard.size() < ms * 16 && peak <= enough && parec.waitForReadyRead(5000);) {
+                for (heard += parec.readAll(); i + 1 < heard.size(); i += 2) {
+                    peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(heard.data() + i)));
+                }
             }
             return peak;
         };
@@ -180,7 +182,7 @@ private slots:
         f->type("1234");
         const int losing = loudest(500);
         f->type("5082");
-        const int won = loudest(1500);
+        const int won = loudest(5000, 2000); // the first bell loads the sound library
         parec.close();
         qInfo("loudest sample after the losing guess %d, after the win %d", losing, won);
         QVERIFY(f->beeps == 1 && losing < 100 && won > 2000);
@@ -363,14 +365,17 @@ private slots:
         };
         QVERIFY(keysOf(f->keypad(7)) == QStringList(u"7"_s) &&
                 keysOf(yeni) == QStringList(u"Ctrl+N"_s));
+        // At once: the next guess's first digit may follow the last one's at typing speed.
         QTest::keyClick(f->window.get(), Qt::Key_4);
         QTest::keyClick(f->window.get(), Qt::Key_7, Qt::KeypadModifier);
-        QTRY_COMPARE(f->window->game().ledger()[0].digits,
-                     (std::array<std::string, 4>{"4", "5", "6", "7"}));
+        QTest::keyClick(f->window.get(), Qt::Key_4);
+        QCOMPARE(f->window->game().ledger()[0].digits,
+                 (std::array<std::string, 4>{"4", "5", "6", "7"}));
+        QCOMPARE(f->window->game().guess()[0], std::string("4"));
         QTest::keyClick(f->window.get(), Qt::Key_N, Qt::ControlModifier);
-        QTRY_VERIFY(f->window->game().ledger()[0].digits[0].empty());
         QTest::keyClick(f->window.get(), Qt::Key_0);
-        QTRY_COMPARE(f->window->game().guess()[0], std::string("0"));
+        QVERIFY(f->window->game().ledger()[0].digits[0].empty() &&
+                f->window->game().guess()[0] == "0");
     }
 };
 
