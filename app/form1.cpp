@@ -231,6 +231,9 @@ void Form1::wire() {
     connect(memo, &QButtonGroup::idClicked, this, [this](int digit) {
         game_.memo(digit);
         showGame();
+        // The button's description names its mark too, but Orca does not hear a description
+        // change as Qt reports it.
+        announcer_->say(toQString(game_.memoMark(digit).name));
     });
     connect(yeni_, &QPushButton::clicked, this, [this] {
         game_.yeni();

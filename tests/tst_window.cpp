@@ -269,6 +269,7 @@ private slots:
         QCOMPARE(told(), u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s);
         QTest::mouseClick(memo7, Qt::LeftButton);
         QTest::mouseClick(memo7, Qt::LeftButton);
+        QCOMPARE(told(), u"kırmızı"_s);
         f->type("50");
         QVERIFY(!f->keypad(5)->isEnabled() && f->keypad(8)->isEnabled());
         f->type("82");
