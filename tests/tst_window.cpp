@@ -88,7 +88,8 @@ private slots:
                      (box->hasSingleFrame() == single && box->stretch() == e.stretch &&
                       QAccessible::queryAccessibleInterface(c)->role() == QAccessible::Graphic)) &&
                     (!panel ||
-                     (panel->frameShape() == QFrame::Panel && panel->lineWidth() == e.bevel &&
+                     (panel->caption() == caption && panel->frameShape() == QFrame::Panel &&
+                      panel->lineWidth() == e.bevel &&
                       QAccessible::queryAccessibleInterface(c)->role() == QAccessible::Grouping &&
                       panel->frameShadow() ==
                           (e.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised))),
@@ -375,8 +376,9 @@ private slots:
         QCOMPARE(f->window->game().guess()[0], std::string("4"));
         QTest::keyClick(f->window.get(), Qt::Key_N, Qt::ControlModifier);
         QTest::keyClick(f->window.get(), Qt::Key_0);
+        QTest::keyClick(f->window.get(), Qt::Key_9);
         QVERIFY(f->window->game().ledger()[0].digits[0].empty() &&
-                f->window->game().guess()[0] == "0");
+                f->window->game().guess()[0] == "0" && f->window->game().guess()[1] == "9");
     }
 };
 
