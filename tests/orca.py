@@ -59,7 +59,6 @@ os.environ['DISPLAY'] = ':' + os.read(read, 16).decode().strip()
 log = os.path.join(work, 'orca.log')
 try:
     start('openbox')
-    start('/usr/libexec/at-spi-bus-launcher', '--launch-immediately')
     start('orca', '--disable', 'speech', '--debug-file', log)
     wait_for('Orca', lambda: labels('orca'))
     start(sys.argv[1])
