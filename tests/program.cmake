@@ -3,7 +3,8 @@
 #   cmake -DPROGRAM=<path of rakamlik> -DVERSION=<version> -DFONTS=<fontconfig file with DejaVu
 #         only> -P program.cmake
 # Without a graphical session it says so in one line and ends with status 1, without aborting.
-# --help and --version answer without a display.
+# --help and --version answer without a display; an option the game does not know, or an argument
+# it does not take, is refused in one line with status 2, before it looks for a display.
 # A designed face the system lacks is named at start-up, once, with the Debian package that
 # brings it, and the game plays on; with every face there, it warns of none. A platform chosen on
 # the command line is Qt's to reach, display or not.
@@ -27,6 +28,17 @@ foreach(option IN ITEMS --version --help)
     if(NOT status STREQUAL "0" OR NOT err STREQUAL ""
        OR NOT out MATCHES "^rakamlik ${VERSION}\n$|^Usage: .*--help.*--version")
         message(FATAL_ERROR "${option}: status ${status}, output:\n${out}\nerrors:\n${err}")
+    endif()
+endforeach()
+
+foreach(refused IN ITEMS "--verison;unknown option 'verison'" "foo;unexpected argument 'foo'")
+    list(GET refused 0 argument)
+    list(GET refused 1 what)
+    execute_process(COMMAND ${PROGRAM} -platform offscreen ${argument}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+    if(NOT status STREQUAL "2" OR NOT out STREQUAL ""
+       OR NOT err STREQUAL "rakamlik: ${what}; see 'rakamlik --help'\n")
+        message(FATAL_ERROR "${argument}: status ${status}, output '${out}', errors:\n${err}")
     endif()
 endforeach()
 
