@@ -24,6 +24,7 @@ namespace rakamlik {
 Application::Application(int& argc, char** argv, FatalReporter report)
     : QApplication(argc, argv), report_(std::move(report)) {
     setApplicationName(QString::fromLatin1(design::windowTitle));
+    setApplicationVersion(QStringLiteral(RAKAMLIK_VERSION));
     setDesktopFileName(QStringLiteral("org.rakamlik.Rakamlik"));
     // The application takes the style and deletes it.
     // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)

@@ -3,14 +3,20 @@
 
 #include "design.h"
 #include "fonts.h"
+#include "help.h"
 
 #include "assets/pictures.h"
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMessageBox>
+#include <QShortcut>
 
+#include <algorithm>
 #include <utility>
 
 namespace rakamlik {
@@ -85,6 +91,26 @@ void showMemoMark(QPushButton* button, const MemoMark& mark) {
     if (const QString name = toQString(mark.name); button->accessibleDescription() != name) {
         button->setAccessibleDescription(name);
     }
+}
+
+// Where a menu opened from the keyboard appears: on the window's focused button.
+QPoint atFocus(const QWidget* window) {
+    const QWidget* focused = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    return focused->mapToGlobal(focused->rect().center());
+}
+
+// Shown again, a window that is already open comes to the front with the keyboard's focus. Once
+// closed, it hands the focus back to the board, where it was, rather than leave it to the window
+// manager.
+template <typename Window, typename Make> void present(QPointer<Window>& window, Make make) {
+    if (!window) {
+        window = make();
+        QObject::connect(window, &QDialog::finished, window->parentWidget(),
+                         &QWidget::activateWindow);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -254,6 +280,50 @@ void Form1::wire() {
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->installEventFilter(this);
     }
+    // The desktop's keys for help and for quitting. The Menu key opens the menu by itself, as a
+    // right click does; Shift+F10 is its other usual key.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &Form1::showHelp);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &Form1::close);
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { showMenu(atFocus(this)); });
+}
+
+void Form1::showHelp() {
+    present(help_, [this] {
+        std::array<QString, 4> titles;
+        std::ranges::transform(ratingTitles_, titles.begin(), &QLabel::text);
+        auto* help = new HelpWindow(titles, this);
+        connect(help, &HelpWindow::aboutAsked, this, &Form1::showAbout);
+        return help;
+    });
+}
+
+void Form1::showAbout() {
+    present(about_, [this] { return makeAboutBox(this); });
+}
+
+void Form1::showMenu(const QPoint& at) {
+    if (menu_ == nullptr) {
+        menu_ = new QMenu(this);
+        // Only a menu's own actions: the keys they show work on the window by themselves.
+        menu_->addAction(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_,
+                         &QPushButton::click);
+        menu_->addAction(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this,
+                         &Form1::showHelp);
+        menu_->addAction(QStringLiteral("Hakkında"), this, &Form1::showAbout);
+        menu_->addSeparator();
+        menu_->addAction(QStringLiteral("Çık"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                         &Form1::close);
+    }
+    menu_->popup(at);
+}
+
+// A right click anywhere on the window, or the Menu key, opens the menu: at the pointer, or from
+// the keyboard at the focused button.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    showMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : atFocus(this));
 }
 
 void Form1::resizeEvent(QResizeEvent* /*event*/) {

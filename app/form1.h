@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QHash>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -13,7 +14,12 @@
 #include <memory>
 #include <optional>
 
+class QMenu;
+class QMessageBox;
+
 namespace rakamlik {
+
+class HelpWindow;
 
 // The game's one window. It builds its controls from the design table,
 // turns clicks into the game's commands and, after each, shows the game's
@@ -37,9 +43,17 @@ public:
     // factory for QAccessible::installFactory().
     static QAccessibleInterface* accessible(const QString& className, QObject* object);
 
+    // Around the board: the help "Nasıl oynanır", the About box and the window's menu. Each is
+    // made when first asked for, and asked again it comes to the front instead of opening twice.
+    void showHelp();
+    void showAbout();
+    // The menu, with its top left corner at `at` (global coordinates).
+    void showMenu(const QPoint& at);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void build();
@@ -69,6 +83,10 @@ private:
     std::array<Label*, 4> ratingTitles_{}; // by column
     std::array<Label*, 4> ratingValues_{};
     Announcer* announcer_ = nullptr;
+
+    QPointer<HelpWindow> help_;
+    QPointer<QMessageBox> about_;
+    QMenu* menu_ = nullptr;
 
     // Each picture is loaded when first shown, then shared by every box
     // that shows it: only the dial's rest face is needed before the window

@@ -4,14 +4,19 @@
 #include "app/bell.h"
 #include "app/design.h"
 #include "app/fonts.h"
+#include "app/help.h"
 #include "assets/pictures.h"
 #include "game/rating.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextTable>
 #include <QtEndian>
 
 #include <algorithm>
@@ -38,7 +43,8 @@ class TstWindow : public QObject {
 
 private slots:
     void init() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        // Qt's offscreen platform can't raise a window or grab the keyboard for a menu.
+        QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support)"_s));
         f = std::make_unique<testing::WindowFixture>();
     }
     void cleanup() { f.reset(); }
@@ -379,6 +385,100 @@ private slots:
         QTest::keyClick(f->window.get(), Qt::Key_9);
         QVERIFY(f->window->game().ledger()[0].digits[0].empty() &&
                 f->window->game().guess()[0] == "0" && f->window->game().guess()[1] == "9");
+    }
+
+    // The keys around the board. F1 opens the help, once however often it is pressed, and the
+    // game goes on behind it; Esc closes it and the focus is back where it was. A right click,
+    // the Menu key (a context menu event from the keyboard, to the focused button) and Shift+F10
+    // open the menu, whose "Hakkında" shows the version. Ctrl+Q closes the window.
+    void keysAroundTheBoard_data() {
+        QTest::addColumn<QString>("keys"); // "menu" for the Menu key, "click" for a right click
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("F1") << u"F1"_s << u"Nasıl oynanır"_s;
+        QTest::newRow("F1 twice") << u"F1, F1"_s << u"Nasıl oynanır"_s;
+        QTest::newRow("F1 and Esc") << u"F1, Esc"_s << u"7"_s;
+        QTest::newRow("right click") << u"click"_s << u"menu"_s;
+        QTest::newRow("Menu key") << u"menu"_s << u"menu"_s;
+        QTest::newRow("Shift+F10") << u"Shift+F10"_s << u"menu"_s;
+        QTest::newRow("Ctrl+Q") << u"Ctrl+Q"_s << u"closed"_s;
+    }
+    void keysAroundTheBoard() {
+        QFETCH(QString, keys);
+        QFETCH(QString, opens);
+        f->newGame("5082");
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->keypad(7)->setFocus(Qt::TabFocusReason);
+        if (keys == u"click"_s || keys == u"menu"_s) {
+            // What the platform makes of a right click or the Menu key, sent to what lies under
+            // the pointer or has the focus; the window takes what they leave.
+            const bool click = keys == u"click"_s;
+            QContextMenuEvent event(click ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard,
+                                    {2, 2}, f->window->mapToGlobal(QPoint(150, 280)));
+            QApplication::sendEvent(click ? f->get("Label6") : f->keypad(7), &event);
+        } else {
+            const QKeySequence sequence(keys);
+            for (int i = 0; i < sequence.count(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), sequence[i].key(),
+                                sequence[i].keyboardModifiers());
+                if (auto* help = f->window->findChild<HelpWindow*>(); help && help->isVisible()) {
+                    QTRY_COMPARE(QApplication::activeWindow(), help);
+                }
+            }
+        }
+        const auto helps = f->window->findChildren<HelpWindow*>();
+        if (opens == u"Nasıl oynanır"_s) {
+            QCOMPARE(helps.size(), 1);
+            QTRY_COMPARE(QApplication::activeWindow(), helps[0]);
+            QCOMPARE(helps[0]->windowTitle(), opens);
+            QTest::mouseClick(f->keypad(3), Qt::LeftButton); // the game goes on behind it
+            QCOMPARE(f->window->game().guess()[0], std::string("3"));
+        } else if (opens == u"menu"_s) {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QStringList items;
+            for (const QAction* action : menu->actions()) {
+                items.append(action->text() + u' ' + action->shortcut().toString());
+            }
+            QCOMPARE(items, QStringList({u"Yeni oyun Ctrl+N"_s, u"Nasıl oynanır F1"_s,
+                                         u"Hakkında "_s, u" "_s, u"Çık Ctrl+Q"_s}));
+            menu->actions()[2]->trigger();
+            menu->close();
+            auto* about = f->window->findChild<QMessageBox*>();
+            QTRY_VERIFY(about != nullptr && about->isVisible());
+            QVERIFY(about->text().contains(u"Rakamlik 1.0.0"_s));
+            QVERIFY(about->informativeText().contains(u"GNU Genel Kamu Lisansı"_s));
+        } else if (opens == u"closed"_s) {
+            QVERIFY(!f->window->isVisible());
+        } else {
+            QVERIFY(!helps[0]->isVisible());
+            QTRY_COMPARE(QApplication::focusWidget(), f->keypad(7));
+        }
+    }
+
+    // The help's rating table says what the board would show for every guess count.
+    void helpRatesAsTheGame() {
+        QTest::keyClick(f->window.get(), Qt::Key_F1);
+        const QTextDocument* page = f->window->findChild<QTextBrowser*>()->document();
+        QTextTable* table = nullptr;
+        for (QTextFrame* frame : page->rootFrame()->childFrames()) {
+            auto* t = qobject_cast<QTextTable*>(frame);
+            table = t != nullptr && t->columns() == 8 ? t : table;
+        }
+        QVERIFY(table != nullptr);
+        const auto cell = [table](int row, int column) {
+            QTextCursor c = table->cellAt(row, column).firstCursorPosition();
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            return c.selectedText();
+        };
+        for (int guesses = 1; guesses <= 28; ++guesses) {
+            const Rating r = rating(guesses).value();
+            const int row = r.column * 2;
+            const int column = (guesses - 1) % 7 + 1;
+            QCOMPARE(cell(row, column), QString::number(guesses));
+            QCOMPARE(cell(row + 1, column), QString::fromUtf8(r.text));
+            QCOMPARE(cell(row + 1, 0), f->get<QLabel>(u"Label%1"_s.arg(7 + r.column))->text());
+        }
     }
 };
 

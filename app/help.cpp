@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help.h"
+
+#include "controls.h"
+#include "design.h"
+#include "fonts.h"
+
+#include "assets/pictures.h"
+#include "game/dial.h"
+#include "game/rating.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rakamlik {
+namespace {
+
+// The rating of every guess count a game can be rated for, as the board would show it: a pair of
+// rows for each column, the guess counts above and the column's title and texts below. Built from
+// the rules themselves, so the help cannot say otherwise than the board.
+QString ratingTable(const std::array<QString, 4>& titles) {
+    std::array<QString, gaugeCount> counts;
+    std::array<QString, gaugeCount> texts;
+    for (int guesses = 1; guesses <= dialSteps; ++guesses) {
+        const Rating r = rating(guesses).value();
+        const auto column = static_cast<std::size_t>(r.column);
+        counts.at(column) += QStringLiteral("<th>%1</th>").arg(guesses);
+        texts.at(column) += QStringLiteral("<td>%1</td>").arg(toQString(r.text).toHtmlEscaped());
+    }
+    QString table = QStringLiteral("<table cellspacing='0' cellpadding='3' border='1'>");
+    for (std::size_t column = 0; column < titles.size(); ++column) {
+        table += QStringLiteral("<tr><td></td>%1</tr><tr><th align='left'>%2</th>%3</tr>")
+                     .arg(counts.at(column), titles.at(column).toHtmlEscaped(), texts.at(column));
+    }
+    return table + QStringLiteral("</table>");
+}
+
+// The page, in the board's own words. `%1` is the rating table.
+constexpr auto page = R"(
+<h3>Amaç</h3>
+<p>Bilgisayar, rakamları birbirinden farklı dört basamaklı bir sayı tutar. Bu gizli sayıyı
+olabildiğince az tahminde bulun.</p>
+
+<h3>Tahmin</h3>
+<p><b>Yeni</b> düğmesi yeni bir oyun başlatır: bilgisayar bir sayı tutar, tahtayı temizler ve
+<b>Başarılar</b> yazar.</p>
+<p>Tahmininizi tuş takımındaki <b>1</b>–<b>9</b> ve <b>0</b> düğmeleriyle yazın; rakamlar soldan
+sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın düğmesi, tahmin tamamlanana dek gri
+kalır: bir tahminde her rakam yalnızca bir kez kullanılabilir. Dördüncü rakam tahmini
+tamamlar.</p>
+
+<h3>Defter ve işaretler</h3>
+<p>Defter son on tahmininizi gösterir, en yenisi en üstte. Her tahminin yanında:</p>
+<p><img src='marker:blue'> <b>mavi işaret</b>: doğru yerdeki her rakam için bir tane;<br>
+<img src='marker:red'> <b>kırmızı işaret</b>: gizli sayıda olan ama başka bir yerde duran her
+rakam için bir tane.</p>
+<p>Hiç işaret yoksa tahmininizdeki rakamların hiçbiri gizli sayıda yoktur.</p>
+
+<h3>Kadran</h3>
+<p>Kadranın dört göstergesi tahminlerinizi sayar: her tahmin bir adımdır, her gösterge yedi
+adımdır. 28 tahminden sonra kadran dolar, ama oyun sürer.</p>
+
+<h3>tebrikler ve derece</h3>
+<p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar zil çalar ve <b>tebrikler</b>
+yazar; tuş takımı ile <b>Bak</b> yeni oyuna dek kilitlenir. Dereceniz, son tahmin de dâhil kaç
+tahminde bulduğunuza göre verilir ve o tahmini sayan göstergenin altında çıkar:</p>
+%1
+<p>28'den fazla tahminle kazanılan oyun derece almaz.</p>
+
+<h3>Bak ve not düğmeleri</h3>
+<p><b>Bak</b> düğmesi gizli sayıyı gösterir; oyun sürer.</p>
+<p>Sağdaki <b>0</b>–<b>9</b> sütunu not düğmeleridir: her tıklama bir rakamın rengini
+camgöbeği, kırmızı, sonra yeniden siyah yapar. Hangi rakamları elediğinizi, hangilerinin gizli
+sayıda olduğunu not etmek için kullanın. <b>Yeni</b> hepsini siyaha döndürür.</p>
+
+<h3>Tuşlar</h3>
+<table cellspacing='0' cellpadding='2'>
+<tr><th align='left'>0–9</th><td>Klavyedeki rakam tuşları (üst sıradakiler de sağdaki sayı
+tuşları da) tuş takımında o rakamın düğmesine basar; gri görünen rakamın tuşu bir şey
+yapmaz.</td></tr>
+<tr><th align='left'>Ctrl+N</th><td>Yeni oyun: <b>Yeni</b> düğmesine basar.</td></tr>
+<tr><th align='left'>F1</th><td>Bu pencereyi açar.</td></tr>
+<tr><th align='left'>Ctrl+Q</th><td>Oyundan çıkar.</td></tr>
+<tr><th align='left'>Tab, Shift+Tab</th><td>Odağı düğmeden düğmeye taşır.</td></tr>
+<tr><th align='left'>Boşluk, Enter</th><td>Odaktaki düğmeye basar; <b>Bak</b> ve not düğmeleri
+için.</td></tr>
+<tr><th align='left'>Menü tuşu, Shift+F10</th><td>Sağ tıklama gibi menüyü açar: Yeni oyun,
+Nasıl oynanır, Hakkında, Çık.</td></tr>
+<tr><th align='left'>Esc</th><td>Bu pencereyi kapatır.</td></tr>
+</table>
+
+<h3>Ekran okuyucu ve zil</h3>
+<p>Ekran okuyucu (örneğin Orca) her düğmeyi, yazıyı ve resmi Türkçe okur; her tahminin
+işaretlerini, gizli sayıyı ve derecenizi olduğu anda söyler.</p>
+<p>Oyunu kazandığınızda zil çalar.</p>
+)";
+
+} // namespace
+
+HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Nasıl oynanır"));
+
+    auto* text = new QTextBrowser(this);
+    // A size that reads well beside the board's small print, scaled with the screen like it.
+    text->document()->setDefaultFont(fontFor({design::Face::SansSerif, 10.5}));
+    // The marks as the ledger shows them.
+    for (const auto& [name, blue, red] :
+         {std::tuple{"marker:blue", 1, 0}, std::tuple{"marker:red", 0, 1}}) {
+        text->document()->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name)),
+                                      pictures::marker(blue, red));
+    }
+    text->setHtml(QString::fromUtf8(page).arg(ratingTable(columnTitles)));
+    // A caret, so a screen reader's reading keys move through the text; and no menu of Qt's own,
+    // whose entries would be in English.
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text->setContextMenuPolicy(Qt::NoContextMenu);
+    text->setTabChangesFocus(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    connect(buttons->addButton(QStringLiteral("Hakkında"), QDialogButtonBox::ActionRole),
+            &QPushButton::clicked, this, &HelpWindow::aboutAsked);
+    QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+
+    // Tall enough for a few sections at once; on a small screen it fits and the text scrolls.
+    const QRect room = screen()->availableGeometry();
+    resize(QSize(560, 640).boundedTo(room.size() * 9 / 10));
+    // Beside the board where the screen has room, so both can be seen at once.
+    if (parent != nullptr) {
+        const QRect board = parent->window()->frameGeometry();
+        const QRect beside(board.topRight() + QPoint(8, 0), frameSize());
+        if (room.contains(beside)) {
+            move(beside.topLeft());
+        }
+    }
+    text->setFocus();
+}
+
+QMessageBox* makeAboutBox(QWidget* parent) {
+    auto* box = new QMessageBox(parent);
+    box->setObjectName(QStringLiteral("about"));
+    box->setWindowTitle(QStringLiteral("Rakamlik hakkında"));
+    box->setIconPixmap(pictures::icon().pixmap(64));
+    box->setTextFormat(Qt::RichText);
+    box->setText(QStringLiteral("<h3>Rakamlik %1</h3><p>Bilgisayarın tuttuğu, rakamları "
+                                "birbirinden farklı dört basamaklı sayıyı bulmaya çalıştığınız "
+                                "bir sayı bulmaca oyunu.</p><p>Telif hakkı © 2026 Rakamlik "
+                                "geliştiricileri</p>")
+                     .arg(QCoreApplication::applicationVersion()));
+    box->setInformativeText(QStringLiteral(
+        "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
+        "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
+        "koşulları altında yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu program "
+        "yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; SATILABİLİRLİK ya "
+        "da BELİRLİ BİR AMACA UYGUNLUK garantisi bile verilmez. Ayrıntılar için GNU Genel Kamu "
+        "Lisansı'na bakın.</p><p>Lisansın tam metni: "
+        "<tt>/usr/share/common-licenses/GPL-3</tt></p>"));
+    box->setEscapeButton(box->addButton(QStringLiteral("Kapat"), QMessageBox::AcceptRole));
+    box->setWindowModality(Qt::NonModal);
+    return box;
+}
+
+} // namespace rakamlik
