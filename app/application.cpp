@@ -76,7 +76,7 @@ void Application::failOnCurrentException() {
     } catch (const std::exception& e) {
         fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        fail(QStringLiteral("bilinmeyen hata"));
+        fail(QString::fromUtf8(unknownErrorText));
     }
 }
 
@@ -86,7 +86,7 @@ void Application::fail(const QString& what) {
     if (std::exchange(reporting_, true)) {
         return;
     }
-    report_(QStringLiteral("Beklenmeyen bir hata oldu ve Rakamlik kapanacak.\n\n%1").arg(what));
+    report_(QString::fromUtf8(fatalErrorText) + QStringLiteral("\n\n") + what);
     reporting_ = false;
     if (QThread::currentThread()->loopLevel() > 0) {
         exit(EXIT_FAILURE);

@@ -6,6 +6,7 @@
 #include "help.h"
 
 #include "assets/pictures.h"
+#include "game/dial.h"
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>
@@ -452,12 +453,11 @@ const Picture& Form1::markerPicture(const std::optional<Score>& score) {
     return *picture;
 }
 
-// Screen readers hear how far a gauge has run: "7 adımdan 3", three of
-// seven steps.
+// Screen readers hear a gauge as empty, full or how many of its seven steps have run.
 const Picture& Form1::facePicture(int face) {
     auto& picture = facePictures_.at(static_cast<std::size_t>(face));
     if (!picture) {
-        picture = Picture{pictures::face(face), QStringLiteral("7 adımdan %1").arg(face)};
+        picture = Picture{pictures::face(face), toQString(gaugeName(face))};
     }
     return *picture;
 }

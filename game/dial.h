@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace rakamlik {
 
@@ -20,5 +21,9 @@ struct DialStep {
 
 // The step for the tryCount-th guess; from the 29th guess on the dial no longer moves.
 std::optional<DialStep> dialStep(int tryCount) noexcept;
+
+// What a screen reader hears of a gauge showing `face` (UTF-8): "boş" at rest, "dolu" when full,
+// and between them the steps run, "7 adımdan 3".
+std::string gaugeName(int face);
 
 } // namespace rakamlik

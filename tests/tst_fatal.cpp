@@ -21,10 +21,15 @@ namespace {
 QString reported;
 bool errorWhileReporting = false;
 
-// A window that throws when it is shown.
+// A window that throws when it is shown: a std::exception that says `what`, or, without it, an
+// error that does not describe itself.
 struct ThrowingWidget : QWidget {
+    QString what;
     void showEvent(QShowEvent* /*event*/) override {
-        throw std::runtime_error("the ledger is on fire");
+        if (what.isEmpty()) {
+            throw 0;
+        }
+        throw std::runtime_error(what.toStdString());
     }
 };
 
@@ -62,20 +67,26 @@ private slots:
     // event loop already ran or not. An error while the report is shown is not reported again.
     void escapedExceptionIsReportedAndEndsTheProgram_data() {
         QTest::addColumn<bool>("beforeTheLoop");
-        QTest::newRow("while showing the window") << true;
-        QTest::newRow("in a click") << false;
+        QTest::addColumn<QString>("what");
+        QTest::newRow("while showing the window") << true << u"the ledger is on fire"_s;
+        QTest::newRow("in a click") << false << u"the ledger is on fire"_s;
+        QTest::newRow("nameless, in a click") << false << QString();
     }
     void escapedExceptionIsReportedAndEndsTheProgram() {
         QFETCH(bool, beforeTheLoop);
+        QFETCH(QString, what);
         errorWhileReporting = true;
         ThrowingWidget widget;
+        widget.what = what;
         if (beforeTheLoop) {
             widget.show();
         } else {
             QTimer::singleShot(0, &widget, [&] { widget.show(); });
         }
         QCOMPARE_NE(QApplication::exec(), 0);
-        QVERIFY2(reported.contains(u"the ledger is on fire"_s) && !reported.contains(u"second"_s),
+        const QString error =
+            what.isEmpty() ? QString::fromUtf8(Application::unknownErrorText) : what;
+        QVERIFY2(reported == QString::fromUtf8(Application::fatalErrorText) + u"\n\n"_s + error,
                  qPrintable(reported));
     }
 };

@@ -6,6 +6,7 @@
 #include "app/fonts.h"
 #include "app/help.h"
 #include "assets/pictures.h"
+#include "game/dial.h"
 #include "game/rating.h"
 #include "window_fixture.h"
 
@@ -288,17 +289,17 @@ private slots:
         }
         QCOMPARE(ledger, u"5082523428501346"_s);
         QCOMPARE(f->get<QLabel>("Label4")->text(), u"2"_s);
-        const auto shows = [&](const char* box, const QPixmap& picture, const char* heard) {
+        const auto shows = [&](const char* box, const QPixmap& picture, const std::string& heard) {
             auto* image = f->get<ImageBox>(box);
             QVERIFY2(image->picture().pixmap.cacheKey() == picture.cacheKey() &&
-                         nameOf(image) == QString::fromUtf8(heard),
+                         nameOf(image) == toQString(heard),
                      box);
         };
         shows("Image1", pictures::marker(4, 0), "4 mavi işaret");
         shows("Image2", pictures::marker(1, 1), "1 mavi, 1 kırmızı işaret");
         shows("Image3", pictures::marker(0, 4), "4 kırmızı işaret");
         shows("Image4", QPixmap(), "bulunan rakam yok");
-        shows("Image33", pictures::face(4), "7 adımdan 4");
+        shows("Image33", pictures::face(4), gaugeName(4));
         shows("Image38", pictures::backdrop(), ""); // the parchment under the board
         QCOMPARE(f->window->grab().toImage().pixelColor(QPoint(433 + 2 + 12, 148 + 2 + 9)),
                  QColor(128, 128, 255)); // the first blue mark's body
@@ -319,7 +320,7 @@ private slots:
                 f->get<QLabel>("Label5(0)")->text().isEmpty() &&
                 nameOf(f->get("Label6")) == u"Başarılar"_s);
         shows("Image1", QPixmap(), "");
-        shows("Image33", pictures::face(0), "7 adımdan 0");
+        shows("Image33", pictures::face(0), gaugeName(0));
         QVERIFY(captionColour(memo7) == QColor(0, 0, 0) &&
                 memo7->accessibleDescription() == u"siyah"_s);
         QTest::mouseClick(f->get("SSCommand12"), Qt::LeftButton);
