@@ -48,8 +48,8 @@ constexpr auto page = R"(
 olabildiğince az tahminde bulun.</p>
 
 <h3>Tahmin</h3>
-<p><b>Yeni</b> düğmesi yeni bir oyun başlatır: bilgisayar bir sayı tutar, tahtayı temizler ve
-<b>Başarılar</b> yazar.</p>
+<p><b>Yeni</b> düğmesi yeni bir oyun başlatır: bilgisayar bir sayı tutar, defteri ve kadranı
+temizler ve <b>Başarılar</b> yazar.</p>
 <p>Tahmininizi tuş takımındaki <b>1</b>–<b>9</b> ve <b>0</b> düğmeleriyle yazın; rakamlar soldan
 sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın düğmesi, tahmin tamamlanana dek gri
 kalır: bir tahminde her rakam yalnızca bir kez kullanılabilir. Dördüncü rakam tahmini
@@ -63,42 +63,45 @@ rakam için bir tane.</p>
 <p>Hiç işaret yoksa tahmininizdeki rakamların hiçbiri gizli sayıda yoktur.</p>
 
 <h3>Kadran</h3>
-<p>Kadranın dört göstergesi tahminlerinizi sayar: her tahmin bir adımdır, her gösterge yedi
-adımdır. 28 tahminden sonra kadran dolar, ama oyun sürer.</p>
+<p>Kadranın dört göstergesi tahminlerinizi sayar: her tahmin bir göstergeyi bir adım ilerletir;
+her göstergede yedi adım vardır. 28 tahminden sonra kadran dolar, ama oyun sürer.</p>
 
-<h3>tebrikler ve derece</h3>
-<p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar zil çalar ve <b>tebrikler</b>
-yazar; tuş takımı ile <b>Bak</b> yeni oyuna dek kilitlenir. Dereceniz, son tahmin de dâhil kaç
-tahminde bulduğunuza göre verilir ve o tahmini sayan göstergenin altında çıkar:</p>
+<h3><b>tebrikler</b> ve derece</h3>
+<p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar bip sesi çıkarır ve
+<b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> yeni oyuna dek kilitlenir. Kazandığınız oyun,
+son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz, son tahmininizi
+sayan göstergenin altında görünür:</p>
 %1
-<p>28'den fazla tahminle kazanılan oyun derece almaz.</p>
+<p>28'den fazla tahminde kazandığınız oyun derece almaz.</p>
 
 <h3>Bak ve not düğmeleri</h3>
 <p><b>Bak</b> düğmesi gizli sayıyı gösterir; oyun sürer.</p>
-<p>Sağdaki <b>0</b>–<b>9</b> sütunu not düğmeleridir: her tıklama bir rakamın rengini
-camgöbeği, kırmızı, sonra yeniden siyah yapar. Hangi rakamları elediğinizi, hangilerinin gizli
-sayıda olduğunu not etmek için kullanın. <b>Yeni</b> hepsini siyaha döndürür.</p>
+<p>Sağdaki <b>0</b>–<b>9</b> düğmeleri not düğmeleridir. Bir not düğmesine her tıkladığınızda
+rengi sırayla camgöbeği, kırmızı ve yeniden siyah olur. Hangi rakamları elediğinizi, hangilerinin
+gizli sayıda olduğunu düşündüğünüzü not etmek için kullanın. <b>Yeni</b> hepsini siyaha
+döndürür.</p>
 
 <h3>Tuşlar</h3>
 <table cellspacing='0' cellpadding='2'>
-<tr><th align='left'>0–9</th><td>Klavyedeki rakam tuşları (üst sıradakiler de sağdaki sayı
-tuşları da) tuş takımında o rakamın düğmesine basar; gri görünen rakamın tuşu bir şey
-yapmaz.</td></tr>
-<tr><th align='left'>Ctrl+N</th><td>Yeni oyun: <b>Yeni</b> düğmesine basar.</td></tr>
-<tr><th align='left'>F1</th><td>Bu pencereyi açar.</td></tr>
-<tr><th align='left'>Ctrl+Q</th><td>Oyundan çıkar.</td></tr>
+<tr><th align='left'>0–9</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya da sağdaki
+sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen rakamın tuşu bir
+şey yapmaz.</td></tr>
+<tr><th align='left'>Ctrl+N</th><td><b>Yeni</b> düğmesine basar: yeni bir oyun başlar.</td></tr>
+<tr><th align='left'>F1</th><td>Bu pencereyi açar. Bu pencere açıkken de oynayabilirsiniz.</td></tr>
+<tr><th align='left'>Ctrl+Q</th><td>Oyunu kapatır.</td></tr>
 <tr><th align='left'>Tab, Shift+Tab</th><td>Odağı düğmeden düğmeye taşır.</td></tr>
-<tr><th align='left'>Boşluk, Enter</th><td>Odaktaki düğmeye basar; <b>Bak</b> ve not düğmeleri
-için.</td></tr>
-<tr><th align='left'>Menü tuşu, Shift+F10</th><td>Sağ tıklama gibi menüyü açar: Yeni oyun,
-Nasıl oynanır, Hakkında, Çık.</td></tr>
+<tr><th align='left'>Boşluk, Enter</th><td>Odaktaki düğmeye basar; kısayol tuşu olmayan
+<b>Bak</b> ve not düğmelerine böyle basılır.</td></tr>
+<tr><th align='left'>Menü tuşu, Shift+F10</th><td>Menüyü açar (pencereye sağ tıklamak da açar):
+Yeni oyun, Nasıl oynanır, Hakkında, Çık.</td></tr>
 <tr><th align='left'>Esc</th><td>Bu pencereyi kapatır.</td></tr>
 </table>
 
-<h3>Ekran okuyucu ve zil</h3>
-<p>Ekran okuyucu (örneğin Orca) her düğmeyi, yazıyı ve resmi Türkçe okur; her tahminin
-işaretlerini, gizli sayıyı ve derecenizi olduğu anda söyler.</p>
-<p>Oyunu kazandığınızda zil çalar.</p>
+<h3>Ekran okuyucu</h3>
+<p>Ekran okuyucu (örneğin Orca) her düğmeyi, yazıyı ve resmi Türkçe seslendirir. Her değişiklik
+olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve dereceniz,
+<b>Bak</b>'tan sonra gizli sayı, <b>Yeni</b>'den sonra <b>Başarılar</b>, not düğmesinin yeni
+rengi.</p>
 )";
 
 } // namespace
@@ -155,17 +158,18 @@ QMessageBox* makeAboutBox(QWidget* parent) {
     box->setWindowTitle(QStringLiteral("Rakamlik hakkında"));
     box->setIconPixmap(pictures::icon().pixmap(64));
     box->setTextFormat(Qt::RichText);
-    box->setText(QStringLiteral("<h3>Rakamlik %1</h3><p>Bilgisayarın tuttuğu, rakamları "
-                                "birbirinden farklı dört basamaklı sayıyı bulmaya çalıştığınız "
-                                "bir sayı bulmaca oyunu.</p><p>Telif hakkı © 2026 Rakamlik "
-                                "geliştiricileri</p>")
+    box->setText(QStringLiteral("<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: "
+                                "bilgisayarın tuttuğu, rakamları birbirinden farklı dört "
+                                "basamaklı gizli sayıyı bulmaya çalışırsınız.</p><p>Telif hakkı "
+                                "© 2026 Rakamlik geliştiricileri</p>")
                      .arg(QCoreApplication::applicationVersion()));
     box->setInformativeText(QStringLiteral(
         "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
         "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
-        "koşulları altında yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu program "
+        "koşulları altında onu yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu program "
         "yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; SATILABİLİRLİK ya "
-        "da BELİRLİ BİR AMACA UYGUNLUK garantisi bile verilmez. Ayrıntılar için GNU Genel Kamu "
+        "da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. Ayrıntılar için GNU Genel "
+        "Kamu "
         "Lisansı'na bakın.</p><p>Lisansın tam metni: "
         "<tt>/usr/share/common-licenses/GPL-3</tt></p>"));
     box->setEscapeButton(box->addButton(QStringLiteral("Kapat"), QMessageBox::AcceptRole));

@@ -34,6 +34,15 @@ def labels(app='Rakamlik'):  # an application's labels and dialogs, as assistive
     return found
 
 
+def focused(app='Rakamlik'):  # the name of what has the keyboard's focus in an application
+    import pyatspi
+
+    found = []
+    for a in (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == app):
+        pyatspi.findAllDescendants(a, lambda o: o.getState().contains(pyatspi.STATE_FOCUSED) and found.append(o.name))
+    return found
+
+
 def wait_for(what, test):  # a fresh session's first keys may take some 20 s to arrive
     end = time.monotonic() + 60
     while not test():
@@ -76,13 +85,14 @@ try:
     lost = won[1:] + won[:1]  # every digit found, none in its place
     key(*lost, *won)
     wait_for('win', lambda: 'tebrikler' in labels())
+    key('ctrl+n')
+    wait_for('new game', lambda: 'Başarılar' in labels())
     key('F1')  # the help, then back to the board
     wait_for('help', lambda: 'Nasıl oynanır' in labels())
     key('Down')  # reads on from the first line
     key('Escape')
     wait_for('board', lambda: 'Nasıl oynanır' not in labels())
-    key('ctrl+n')
-    wait_for('new game', lambda: 'Başarılar' in labels())
+    wait_for('focus back', lambda: focused() == ['Yeni'])  # where it was before F1
     time.sleep(5)  # for Orca to say it
 finally:
     for child in reversed(children):
@@ -96,8 +106,8 @@ finally:
     shutil.rmtree(work, ignore_errors=True)
 
 notices = [f'notification {" ".join(won)}.', f'notification {" ".join(lost)}: 4 kırmızı işaret.',
-           f'notification {" ".join(won)}: 4 mavi işaret. tebrikler. Şanslı %85.', 'Nasıl oynanır dialog.',
-           'Rakamlik frame.', 'Yeni push button.', 'notification Başarılar.']
+           f'notification {" ".join(won)}: 4 mavi işaret. tebrikler. Şanslı %85.', 'notification Başarılar.',
+           'Nasıl oynanır dialog.', 'Rakamlik frame.']
 heard = iter(said)
 missing = [e for e in ['Rakamlik frame.', 'Yeni push button.', 'notification Başarılar.'] +
            sum(cycle + cycle[:11], []) + notices if e not in heard]
