@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
 
 #include <algorithm>

@@ -15,7 +15,7 @@
 #include <optional>
 
 class QMenu;
-class QMessageBox;
+class QDialog;
 
 namespace rakamlik {
 
@@ -85,7 +85,7 @@ private:
     Announcer* announcer_ = nullptr;
 
     QPointer<HelpWindow> help_;
-    QPointer<QMessageBox> about_;
+    QPointer<QDialog> about_;
     QMenu* menu_ = nullptr;
 
     // Each picture is loaded when first shown, then shared by every box

@@ -11,7 +11,8 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QMessageBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -152,28 +153,45 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
     text->setFocus();
 }
 
-QMessageBox* makeAboutBox(QWidget* parent) {
-    auto* box = new QMessageBox(parent);
+QDialog* makeAboutBox(QWidget* parent) {
+    auto* box = new QDialog(parent);
     box->setObjectName(QStringLiteral("about"));
     box->setWindowTitle(QStringLiteral("Rakamlik hakkında"));
-    box->setIconPixmap(pictures::icon().pixmap(64));
-    box->setTextFormat(Qt::RichText);
-    box->setText(QStringLiteral("<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: "
-                                "bilgisayarın tuttuğu, rakamları birbirinden farklı dört "
-                                "basamaklı gizli sayıyı bulmaya çalışırsınız.</p><p>Telif hakkı "
-                                "© 2026 Rakamlik geliştiricileri</p>")
-                     .arg(QCoreApplication::applicationVersion()));
-    box->setInformativeText(QStringLiteral(
-        "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
-        "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
-        "koşulları altında onu yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu program "
-        "yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; SATILABİLİRLİK ya "
-        "da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. Ayrıntılar için GNU Genel "
-        "Kamu "
-        "Lisansı'na bakın.</p><p>Lisansın tam metni: "
-        "<tt>/usr/share/common-licenses/GPL-3</tt></p>"));
-    box->setEscapeButton(box->addButton(QStringLiteral("Kapat"), QMessageBox::AcceptRole));
-    box->setWindowModality(Qt::NonModal);
+    auto* icon = new QLabel(box);
+    icon->setPixmap(pictures::icon().pixmap(64));
+    icon->setAlignment(Qt::AlignTop);
+    auto* text = new QLabel(
+        QStringLiteral(
+            "<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: bilgisayarın tuttuğu, "
+            "rakamları birbirinden farklı dört basamaklı gizli sayıyı bulmaya çalışırsınız.</p>"
+            "<p>Telif hakkı © 2026 Rakamlik geliştiricileri</p>"
+            "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
+            "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
+            "koşulları altında onu yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu "
+            "program yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; "
+            "SATILABİLİRLİK ya da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. "
+            "Ayrıntılar için GNU Genel Kamu Lisansı'na bakın.</p><p>Lisansın tam metni: "
+            "<tt>/usr/share/common-licenses/GPL-3</tt></p>")
+            .arg(QCoreApplication::applicationVersion()),
+        box);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setContextMenuPolicy(Qt::NoContextMenu);
+    text->setMinimumWidth(400);
+    auto* buttons = new QDialogButtonBox(box);
+    QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, box, &QDialog::reject);
+
+    // A dialog of its own rather than a message box, which keeps a fixed size: on Wayland Qt
+    // offers to maximise every window, and a compositor that holds a window to its maximised
+    // size ends the program of a window that can't take it.
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(icon, 0, 0);
+    layout->addWidget(text, 0, 1);
+    layout->addWidget(buttons, 1, 0, 1, 2);
+    close->setFocus();
     return box;
 }
 

@@ -6,8 +6,6 @@
 
 #include <array>
 
-class QMessageBox;
-
 namespace rakamlik {
 
 // "Nasıl oynanır": the rules, the marks, the dial, the rating table, the keys and what a screen
@@ -27,6 +25,6 @@ signals:
 
 // "Rakamlik hakkında": the name and version, what the game is, its copyright and licence. The
 // caller shows it; it does not block the game either.
-QMessageBox* makeAboutBox(QWidget* parent);
+QDialog* makeAboutBox(QWidget* parent);
 
 } // namespace rakamlik
