@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -65,6 +65,29 @@ void setCaptionColour(QPushButton* button, const QColor& colour) {
     palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
     button->setPalette(palette);
+}
+
+Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+// A button's key presses it at once, as a click does, not a moment later as Qt's own shortcut
+// handling would: a digit typed quickly after a guess must find its button open.
+bool Button::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+// Enter and Return press the focused button, as Space does: the window has no default button for
+// them to go to instead. With Shift or Ctrl, or as a held key repeats, they do not.
+void Button::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 Label::Label(QWidget* parent) : QLabel(parent) {

@@ -8,11 +8,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QString>
 
 #include <string_view>
-
-class QPushButton;
 
 namespace rakamlik {
 
@@ -38,6 +37,18 @@ public:
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+};
+
+// A push button that presses at once on its key, and on Return and Enter when it has the focus.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // What an image box shows: a picture and the words a screen reader says

@@ -8,7 +8,6 @@
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>
-#include <QKeyEvent>
 #include <QKeySequence>
 
 #include <utility>
@@ -48,7 +47,7 @@ QWidget* makeControl(const design::Control& entry, QWidget* parent) {
         return box;
     }
     case design::Kind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new Button(caption, parent);
         if (entry.fore) {
             setCaptionColour(button, toQColor(*entry.fore));
         }
@@ -251,9 +250,6 @@ void Form1::wire() {
         keypad_.at(static_cast<std::size_t>(digit))->setShortcut(QKeySequence(Qt::Key_0 + digit));
     }
     yeni_->setShortcut(QKeySequence::New);
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->installEventFilter(this);
-    }
 }
 
 void Form1::resizeEvent(QResizeEvent* /*event*/) {
@@ -266,30 +262,6 @@ void Form1::resizeEvent(QResizeEvent* /*event*/) {
         child->move(child->pos() + by);
     }
     boardOffset_ = centred;
-}
-
-// Enter and Return press the focused button, as Space does: the window has
-// no default button for them to go to instead. A button's key presses it at
-// once, as a click does, not a moment later as Qt's own shortcut handling
-// would: a digit typed quickly after a guess must find its button open.
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut) {
-        if (auto* button = qobject_cast<QPushButton*>(watched)) {
-            button->click();
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !key->isAutoRepeat()) {
-            if (auto* button = qobject_cast<QPushButton*>(watched)) {
-                button->click();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // The window's load: the game seeds its random source from the clock, and

@@ -38,7 +38,6 @@ public:
     static QAccessibleInterface* accessible(const QString& className, QObject* object);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
