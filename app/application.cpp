@@ -33,7 +33,7 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     setFont(fontFor(design::defaultFont));
     warnOfMissingFaces();
     setWindowIcon(pictures::icon());
-    QAccessible::installFactory(Form1::accessible);
+    QAccessible::installFactory(accessibleControl);
 }
 
 int Application::play() {

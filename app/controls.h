@@ -13,6 +13,8 @@
 
 #include <string_view>
 
+class QAccessibleInterface;
+
 namespace rakamlik {
 
 inline QColor toQColor(Rgb c) {
@@ -123,17 +125,22 @@ private:
     bool bottomRight_ = false;
 };
 
-// Tells a screen reader what just changed on the board, without moving the keyboard focus: a
-// notification, which screen readers read out as soon as it appears. It draws nothing and lets
-// clicks through to what lies beneath it.
+// Tells a screen reader what just changed on the board, without moving the keyboard focus: an
+// announcement where Qt has them (6.8 and later), and before that a notification, which screen
+// readers read out as soon as it appears. It draws nothing and lets clicks through to what lies
+// beneath it.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent = nullptr);
 
-    // Appears anew with `text`, so that the same words said twice are heard twice.
+    // Says `text`; the same words said twice are heard twice.
     void say(const QString& text);
 };
+
+// What the program's windows and its own kinds of control are to assistive technology: an
+// accessibility factory for QAccessible::installFactory().
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object);
 
 } // namespace rakamlik

@@ -6,7 +6,6 @@
 
 #include "assets/pictures.h"
 
-#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QKeySequence>
 
@@ -106,22 +105,6 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* par
     build();
     wire();
     load();
-}
-
-QAccessibleInterface* Form1::accessible(const QString& className, QObject* object) {
-    // A window, so a screen reader takes its focused button for the active window's; panels only
-    // group the buttons in them; image boxes are pictures, not layout.
-    const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
-        {&Form1::staticMetaObject, QAccessible::Window},
-        {&Panel::staticMetaObject, QAccessible::Grouping},
-        {&ImageBox::staticMetaObject, QAccessible::Graphic},
-        {&Announcer::staticMetaObject, QAccessible::Notification}};
-    for (const auto& [meta, role] : roles) {
-        if (className == QLatin1String(meta->className())) {
-            return new QAccessibleWidget(static_cast<QWidget*>(object), role);
-        }
-    }
-    return nullptr;
 }
 
 void Form1::build() {

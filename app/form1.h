@@ -4,7 +4,6 @@
 #include "controls.h"
 #include "game/game.h"
 
-#include <QAccessible>
 #include <QHash>
 #include <QPushButton>
 #include <QWidget>
@@ -32,10 +31,6 @@ public:
 
     // A control by its design name ("SSCommand11", "Label5(7)").
     QWidget* control(const QString& name) const { return controls_.value(name); }
-
-    // What the window and its own kinds of control are to assistive technology: an accessibility
-    // factory for QAccessible::installFactory().
-    static QAccessibleInterface* accessible(const QString& className, QObject* object);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
