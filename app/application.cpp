@@ -36,9 +36,9 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     QAccessible::installFactory(accessibleControl);
 }
 
-int Application::play() {
+int Application::play(std::span<const design::Control> table) {
     try {
-        Form1 window(std::make_unique<StandardRandom>(), ringBell);
+        Form1 window(std::make_unique<StandardRandom>(), ringBell, table);
         window.show();
         return exec();
     } catch (...) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls.h"
+#include "design.h"
 #include "game/game.h"
 
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace rakamlik {
 
@@ -21,9 +23,10 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // `random` is seeded once, from the clock, when the window loads;
-    // `beep` sounds the system beep.
-    Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* parent = nullptr);
+    // `random` is seeded once, from the clock, when the window loads; `beep` sounds the system
+    // beep. The controls are built from `table`; a fault in it throws, naming the control.
+    Form1(std::unique_ptr<RandomSource> random, Game::Beep beep,
+          std::span<const design::Control> table = design::controls(), QWidget* parent = nullptr);
 
     const Game& game() const { return game_; }
     // Only tests and benchmarks use this: to start from a state a game rarely reaches.
@@ -36,7 +39,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void build();
+    void build(std::span<const design::Control> table);
     void wire();
     void load();
     // Puts what the game shows on the controls; what is already shown is left alone.
@@ -57,8 +60,8 @@ private:
     QPushButton* bak_ = nullptr;
     std::array<Label*, 4> guess_{};
     Label* message_ = nullptr;
-    std::array<std::array<Label*, 4>, 10> ledger_{}; // rows, newest first, of four cells
-    std::array<ImageBox*, 10> markers_{};            // by ledger row
+    std::array<Label*, 40> ledger_{};     // four cells a row, row by row, newest first
+    std::array<ImageBox*, 10> markers_{}; // by ledger row
     std::array<ImageBox*, 4> gauges_{};
     std::array<Label*, 4> ratingTitles_{}; // by column
     std::array<Label*, 4> ratingValues_{};

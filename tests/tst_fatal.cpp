@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own run, from start-up to the end: played, closed, and ended by an error nobody
-// expected.
+// expected or by a wrong design table.
 
 #include "app/application.h"
 #include "app/form1.h"
@@ -9,8 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 using namespace rakamlik;
 using namespace Qt::Literals::StringLiterals;
@@ -21,6 +23,13 @@ namespace {
 QString reported;
 bool errorWhileReporting = false;
 
+// A fault put into a copy of the design table.
+using DesignFault = void (*)(std::vector<design::Control>& table);
+
+design::Control& entry(std::vector<design::Control>& table, const char* name) {
+    return *std::ranges::find(table, std::string(name), &design::Control::name);
+}
+
 // A window that throws when it is shown.
 struct ThrowingWidget : QWidget {
     void showEvent(QShowEvent* /*event*/) override {
@@ -29,6 +38,8 @@ struct ThrowingWidget : QWidget {
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(DesignFault)
 
 class TstFatal : public QObject {
     Q_OBJECT
@@ -77,6 +88,31 @@ private slots:
         QCOMPARE_NE(QApplication::exec(), 0);
         QVERIFY2(reported.contains(u"the ledger is on fire"_s) && !reported.contains(u"second"_s),
                  qPrintable(reported));
+    }
+
+    // A wrong design table stops the program at start-up, and the report names the control, or
+    // the role's place that no control takes.
+    void wrongDesignStopsTheProgram_data() {
+        QTest::addColumn<DesignFault>("fault");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("a kind that does not fit its role") << DesignFault([](auto& table) {
+            entry(table, "SSCommand5").kind = design::Kind::Label;
+        }) << u"SSCommand5"_s;
+        QTest::newRow("two controls in one place")
+            << DesignFault([](auto& table) { entry(table, "SSCommand6").index = 5; })
+            << u"SSCommand6 takes the place of SSCommand5"_s;
+        QTest::newRow("a place left empty")
+            << DesignFault([](auto& table) { entry(table, "Label5(7)").role = design::Role::None; })
+            << u"ledger cell 7"_s;
+    }
+    void wrongDesignStopsTheProgram() {
+        QFETCH(DesignFault, fault);
+        QFETCH(QString, named);
+        std::vector<design::Control> table(design::controls().begin(), design::controls().end());
+        fault(table);
+        QCOMPARE(qobject_cast<Application*>(qApp)->play(table), EXIT_FAILURE);
+        QVERIFY2(reported.contains(named), qPrintable(reported));
+        QCoreApplication::removePostedEvents(qApp); // the end posted for a loop that never ran
     }
 };
 
