@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,13 +24,6 @@ namespace {
 QString reported;
 bool errorWhileReporting = false;
 
-// A fault put into a copy of the design table.
-using DesignFault = void (*)(std::vector<design::Control>& table);
-
-design::Control& entry(std::vector<design::Control>& table, const char* name) {
-    return *std::ranges::find(table, std::string(name), &design::Control::name);
-}
-
 // A window that throws when it is shown.
 struct ThrowingWidget : QWidget {
     void showEvent(QShowEvent* /*event*/) override {
@@ -38,8 +32,6 @@ struct ThrowingWidget : QWidget {
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(DesignFault)
 
 class TstFatal : public QObject {
     Q_OBJECT
@@ -90,29 +82,25 @@ private slots:
                  qPrintable(reported));
     }
 
-    // A wrong design table stops the program at start-up, and the report names the control, or
-    // the role's place that no control takes.
-    void wrongDesignStopsTheProgram_data() {
-        QTest::addColumn<DesignFault>("fault");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("a kind that does not fit its role") << DesignFault([](auto& table) {
-            entry(table, "SSCommand5").kind = design::Kind::Label;
-        }) << u"SSCommand5"_s;
-        QTest::newRow("two controls in one place")
-            << DesignFault([](auto& table) { entry(table, "SSCommand6").index = 5; })
-            << u"SSCommand6 takes the place of SSCommand5"_s;
-        QTest::newRow("a place left empty")
-            << DesignFault([](auto& table) { entry(table, "Label5(7)").role = design::Role::None; })
-            << u"ledger cell 7"_s;
-    }
+    // A wrong design table stops the program at start-up, and the report names the control at
+    // fault, or the role's place that no control takes.
     void wrongDesignStopsTheProgram() {
-        QFETCH(DesignFault, fault);
-        QFETCH(QString, named);
-        std::vector<design::Control> table(design::controls().begin(), design::controls().end());
-        fault(table);
-        QCOMPARE(qobject_cast<Application*>(qApp)->play(table), EXIT_FAILURE);
-        QVERIFY2(reported.contains(named), qPrintable(reported));
-        QCoreApplication::removePostedEvents(qApp); // the end posted for a loop that never ran
+        using Fault = void (*)(design::Control & control);
+        const std::tuple<const char*, Fault, const char*> faults[] = {
+            {"SSCommand5", [](auto& c) { c.kind = design::Kind::Label; },
+             "SSCommand5 is a rakamlik::Label"},
+            {"SSCommand6", [](auto& c) { c.index = 5; },
+             "SSCommand6 takes the place of SSCommand5"},
+            {"Label5(7)", [](auto& c) { c.role = design::Role::None; }, "ledger cell 7"}};
+        for (const auto& [name, fault, named] : faults) {
+            std::vector<design::Control> table(design::controls().begin(),
+                                               design::controls().end());
+            fault(*std::ranges::find(table, std::string(name), &design::Control::name));
+            reported.clear();
+            QCOMPARE(qobject_cast<Application*>(qApp)->play(table), EXIT_FAILURE);
+            QVERIFY2(reported.contains(QLatin1String(named)), qPrintable(reported));
+            QCoreApplication::removePostedEvents(qApp); // the end posted for a loop that never ran
+        }
     }
 };
 

@@ -133,12 +133,10 @@ private slots:
     // Arguments that have no picture give null ones.
     void missing() {
         using namespace pictures;
-        QCOMPARE(face(-1), QPixmap());
-        QCOMPARE(face(8), QPixmap());
-        QCOMPARE(marker(0, 0), QPixmap());
-        QCOMPARE(marker(3, 1), QPixmap());
-        QCOMPARE(marker(5, 0), QPixmap());
-        QCOMPARE(marker(-1, 2), QPixmap());
+        QCOMPARE(
+            (QList<bool>{face(-1).isNull(), face(8).isNull(), marker(0, 0).isNull(),
+                         marker(3, 1).isNull(), marker(5, 0).isNull(), marker(-1, 2).isNull()}),
+            QList<bool>(6, true));
     }
     // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
     // theme has it at each of the sizes it holds.

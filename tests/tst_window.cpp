@@ -66,13 +66,10 @@ private slots:
         QCOMPARE(roleOf(f->window.get()), QAccessible::Window);
         QCOMPARE(roleOf(w.findChild<Announcer*>()), QAccessible::Notification);
         QCOMPARE(roleOf(f->get("Image33")), QAccessible::Graphic);
-        auto* qxt = f->get<Panel>("SSPanel3"); // its caption in the lower right corner
-        QCOMPARE(roleOf(qxt), QAccessible::Grouping);
-        QCOMPARE(std::tuple(qxt->caption(), qxt->frameShadow(), qxt->lineWidth()),
-                 std::tuple(u"Q X T          "_s, QFrame::Raised, 1));
-        auto* bakFrame = f->get<Panel>("SSPanel4");
-        QCOMPARE(std::pair(bakFrame->frameShadow(), bakFrame->lineWidth()),
-                 std::pair(QFrame::Sunken, 3));
+        auto* board = f->get<Panel>("SSPanel1");
+        QCOMPARE(roleOf(board), QAccessible::Grouping);
+        QCOMPARE(std::tuple(board->caption(), board->frameShadow(), board->lineWidth()),
+                 std::tuple(u"       "_s, QFrame::Raised, 3));
         // A disabled button is drawn greyed, whatever its caption colour.
         QCOMPARE_NE(f->keypad(1)->palette().color(QPalette::Disabled, QPalette::ButtonText),
                     captionColour(f->keypad(1)));
@@ -181,25 +178,19 @@ private slots:
         if (QGuiApplication::platformName() != u"xcb"_s) {
             QSKIP("not on X11");
         }
-        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        const std::unique_ptr<Display, int (*)(Display*)> listener(XOpenDisplay(nullptr),
-                                                                   XCloseDisplay);
-        int opcode = 0;
-        int xkbEvent = 0;
-        int error = 0;
-        int major = XkbMajorVersion;
-        int minor = XkbMinorVersion;
-        QVERIFY(listener &&
-                XkbQueryExtension(listener.get(), &opcode, &xkbEvent, &error, &major, &minor));
+        const std::unique_ptr<Display, int (*)(Display*)> listener(
+            XkbOpenDisplay(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), XCloseDisplay);
+        QVERIFY(listener);
         XkbSelectEvents(listener.get(), XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
         f = std::make_unique<testing::WindowFixture>(ringBell);
+        Display* game = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+        // The bells rung since the last count: once the game's requests are done, any bell among
+        // them, and what they caused has reached the listener, which hears of nothing but bells.
         const auto bells = [&] {
-            XSync(x11->display(), False); // the game's requests are done, any bell among them
-            XSync(listener.get(), False); // and what they caused has reached the listener
-            int rung = 0;
-            for (XEvent event; XCheckTypedEvent(listener.get(), xkbEvent, &event);) {
-                rung += reinterpret_cast<XkbEvent&>(event).any.xkb_type == XkbBellNotify ? 1 : 0;
-            }
+            XSync(game, False);
+            XSync(listener.get(), False);
+            const int rung = XPending(listener.get());
+            XSync(listener.get(), True); // and forgets them
             return rung;
         };
         f->newGame("5082");

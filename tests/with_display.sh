@@ -27,10 +27,16 @@ start() { # name ready command [arguments...]
     exit 1
 }
 
-display=weston
 if [ "$1" = --x11 ]; then
-    display=xvfb
     shift
+    # Xvfb picks a free display and writes its number once it takes clients.
+    start xvfb '[ -s "$runtime/display" ]' \
+        sh -c 'exec Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$0/display"' "$runtime"
+    export DISPLAY=":$(cat "$runtime/display")" QT_QPA_PLATFORM=xcb
+else
+    start weston '[ -S "$runtime/rakamlik-test" ]' \
+        weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
+    export WAYLAND_DISPLAY=rakamlik-test QT_QPA_PLATFORM=wayland
 fi
 if [ "$1" = --pulse ]; then
     shift
@@ -39,13 +45,4 @@ if [ "$1" = --pulse ]; then
         pulseaudio -n --daemonize=no --exit-idle-time=-1 \
         --load="module-null-sink sink_name=rakamlik" --load=module-native-protocol-unix
 fi
-if [ $display = xvfb ]; then
-    # Xvfb picks a free display and writes its number once it takes clients.
-    start xvfb '[ -s "$runtime/display" ]' \
-        sh -c 'exec Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$0/display"' "$runtime"
-    XDG_RUNTIME_DIR=$runtime DISPLAY=":$(cat "$runtime/display")" QT_QPA_PLATFORM=xcb "$@"
-else
-    start weston '[ -S "$runtime/rakamlik-test" ]' \
-        weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
-    XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=rakamlik-test QT_QPA_PLATFORM=wayland "$@"
-fi
+XDG_RUNTIME_DIR=$runtime "$@"
