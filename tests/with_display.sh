@@ -32,7 +32,8 @@ if [ "$1" = --x11 ]; then
     # Xvfb picks a free display and writes its number once it takes clients.
     start xvfb '[ -s "$runtime/display" ]' \
         sh -c 'exec Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$0/display"' "$runtime"
-    export DISPLAY=":$(cat "$runtime/display")" QT_QPA_PLATFORM=xcb
+    DISPLAY=":$(cat "$runtime/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb
 else
     start weston '[ -S "$runtime/rakamlik-test" ]' \
         weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
