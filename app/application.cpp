@@ -34,12 +34,12 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     setFont(fontFor(design::defaultFont));
     warnOfMissingFaces();
     setWindowIcon(pictures::icon());
-    QAccessible::installFactory(Form1::accessible);
+    QAccessible::installFactory(accessibleControl);
 }
 
-int Application::play() {
+int Application::play(std::span<const design::Control> table) {
     try {
-        Form1 window(std::make_unique<StandardRandom>(), ringBell);
+        Form1 window(std::make_unique<StandardRandom>(), ringBell, table);
         window.show();
         return exec();
     } catch (...) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -65,6 +66,29 @@ void setCaptionColour(QPushButton* button, const QColor& colour) {
     palette.setColor(QPalette::Active, QPalette::ButtonText, colour);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, colour);
     button->setPalette(palette);
+}
+
+Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+// A button's key presses it at once, as a click does, not a moment later as Qt's own shortcut
+// handling would: a digit typed quickly after a guess must find its button open.
+bool Button::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+// Enter and Return press the focused button, as Space does: the window has no default button for
+// them to go to instead. With Shift or Ctrl, or as a held key repeats, they do not.
+void Button::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 Label::Label(QWidget* parent) : QLabel(parent) {
@@ -178,9 +202,36 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 }
 
 void Announcer::say(const QString& text) {
-    hide();
     setAccessibleName(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Appearing anew, so that the same words said twice are heard twice.
+    hide();
     show();
+#endif
+}
+
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object) {
+    // Panels only group the buttons in them; image boxes are pictures, not layout.
+    const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
+        {&Panel::staticMetaObject, QAccessible::Grouping},
+        {&ImageBox::staticMetaObject, QAccessible::Graphic},
+        {&Announcer::staticMetaObject, QAccessible::Notification}};
+    for (const auto& [meta, role] : roles) {
+        if (className == QLatin1String(meta->className())) {
+            return new QAccessibleWidget(static_cast<QWidget*>(object), role);
+        }
+    }
+    // A window made of a plain widget, as the game's is, is a window, not the client area Qt
+    // takes it for, so that a screen reader takes its focused button for the active window's.
+    // Qt's dialogs and message boxes are known to Qt by their own classes, before this one.
+    if (className == QLatin1String("QWidget") && object->isWidgetType() &&
+        static_cast<QWidget*>(object)->isWindow()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
 }
 
 } // namespace rakamlik

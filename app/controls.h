@@ -8,11 +8,12 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QString>
 
 #include <string_view>
 
-class QPushButton;
+class QAccessibleInterface;
 
 namespace rakamlik {
 
@@ -38,6 +39,18 @@ public:
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+};
+
+// A push button that presses at once on its key, and on Return and Enter when it has the focus.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // What an image box shows: a picture and the words a screen reader says
@@ -112,17 +125,22 @@ private:
     bool bottomRight_ = false;
 };
 
-// Tells a screen reader what just changed on the board, without moving the keyboard focus: a
-// notification, which screen readers read out as soon as it appears. It draws nothing and lets
-// clicks through to what lies beneath it.
+// Tells a screen reader what just changed on the board, without moving the keyboard focus: an
+// announcement where Qt has them (6.8 and later), and before that a notification, which screen
+// readers read out as soon as it appears. It draws nothing and lets clicks through to what lies
+// beneath it.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent = nullptr);
 
-    // Appears anew with `text`, so that the same words said twice are heard twice.
+    // Says `text`; the same words said twice are heard twice.
     void say(const QString& text);
 };
+
+// What the program's windows and its own kinds of control are to assistive technology: an
+// accessibility factory for QAccessible::installFactory().
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object);
 
 } // namespace rakamlik

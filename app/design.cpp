@@ -18,7 +18,7 @@ std::string numbered(const char* kind, int n) {
 
 std::vector<Control> buildControls() {
     std::vector<Control> c;
-    c.reserve(116);
+    c.reserve(94);
 
     // Memo buttons, created from the one for 9 down to the one for 0; the
     // button of digit k stands level with ledger row k.

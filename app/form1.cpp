@@ -8,15 +8,14 @@
 #include "assets/pictures.h"
 #include "game/dial.h"
 
-#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace rakamlik {
@@ -54,7 +53,7 @@ QWidget* makeControl(const design::Control& entry, QWidget* parent) {
         return box;
     }
     case design::Kind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new Button(caption, parent);
         if (entry.fore) {
             setCaptionColour(button, toQColor(*entry.fore));
         }
@@ -74,9 +73,57 @@ QWidget* makeControl(const design::Control& entry, QWidget* parent) {
     return nullptr;
 }
 
+// A fault in the design table, found as the window is built. Left alone, it would leave a role
+// without its control and fail later, far from its cause, where that control is first used.
+std::runtime_error wrongDesign(const QString& what) {
+    return std::runtime_error(
+        QStringLiteral("the design table is wrong: %1").arg(what).toStdString());
+}
+
+// The control as the kind of widget its role needs.
+template <typename Widget> Widget* as(QWidget* widget) {
+    auto* control = qobject_cast<Widget*>(widget);
+    if (control == nullptr) {
+        throw wrongDesign(QStringLiteral("%1 is a %2, where its role needs a %3")
+                              .arg(widget->objectName(),
+                                   QLatin1String(widget->metaObject()->className()),
+                                   QLatin1String(Widget::staticMetaObject.className())));
+    }
+    return control;
+}
+
+// Puts the control in its role's place, which no other control may have taken.
+template <typename Widget> void fill(Widget*& place, QWidget* widget) {
+    auto* control = as<Widget>(widget);
+    if (place != nullptr) {
+        throw wrongDesign(QStringLiteral("%1 takes the place of %2")
+                              .arg(widget->objectName(), place->objectName()));
+    }
+    place = control;
+}
+
 template <typename Widget, std::size_t n>
 void place(std::array<Widget*, n>& role, int index, QWidget* widget) {
-    role.at(static_cast<std::size_t>(index)) = qobject_cast<Widget*>(widget);
+    if (index < 0 || static_cast<std::size_t>(index) >= n) {
+        throw wrongDesign(QStringLiteral("%1 has the index %2, beyond its role's %3 places")
+                              .arg(widget->objectName())
+                              .arg(index)
+                              .arg(n));
+    }
+    fill(role[static_cast<std::size_t>(index)], widget);
+}
+
+// A role's place that no control took.
+void expectFilled(const QObject* place, const QString& role) {
+    if (place == nullptr) {
+        throw wrongDesign(QStringLiteral("no control is the %1").arg(role));
+    }
+}
+template <typename Widget, std::size_t n>
+void expectFilled(const std::array<Widget*, n>& role, const char* name) {
+    for (std::size_t i = 0; i < n; ++i) {
+        expectFilled(role[i], QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(i));
+    }
 }
 
 void showText(QLabel* label, const std::string& text) {
@@ -115,7 +162,8 @@ template <typename Window, typename Make> void present(QPointer<Window>& window,
 
 } // namespace
 
-Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* parent)
+Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep,
+             std::span<const design::Control> table, QWidget* parent)
     : QWidget(parent), game_(std::move(random), std::move(beep)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(design::windowTitle));
@@ -130,32 +178,21 @@ Form1::Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* par
     setPalette(palette);
     setAutoFillBackground(true);
 
-    build();
+    build(table);
     wire();
     load();
 }
 
-QAccessibleInterface* Form1::accessible(const QString& className, QObject* object) {
-    // A window, so a screen reader takes its focused button for the active window's; panels only
-    // group the buttons in them; image boxes are pictures, not layout.
-    const std::pair<const QMetaObject*, QAccessible::Role> roles[] = {
-        {&Form1::staticMetaObject, QAccessible::Window},
-        {&Panel::staticMetaObject, QAccessible::Grouping},
-        {&ImageBox::staticMetaObject, QAccessible::Graphic},
-        {&Announcer::staticMetaObject, QAccessible::Notification}};
-    for (const auto& [meta, role] : roles) {
-        if (className == QLatin1String(meta->className())) {
-            return new QAccessibleWidget(static_cast<QWidget*>(object), role);
-        }
-    }
-    return nullptr;
-}
-
-void Form1::build() {
+void Form1::build(std::span<const design::Control> table) {
     using design::Role;
-    for (const design::Control& entry : design::controls()) {
+    for (const design::Control& entry : table) {
         QWidget* parent =
             entry.parent == "Form1" ? this : control(QString::fromStdString(entry.parent));
+        if (parent == nullptr) {
+            throw wrongDesign(
+                QStringLiteral("%1 lies in %2, which is not made before it")
+                    .arg(QString::fromStdString(entry.name), QString::fromStdString(entry.parent)));
+        }
         QWidget* widget = makeControl(entry, parent);
         widget->setObjectName(QString::fromStdString(entry.name));
         widget->setGeometry(design::px(entry.left), design::px(entry.top), design::px(entry.width),
@@ -173,7 +210,7 @@ void Form1::build() {
             widget->setEnabled(false);
         }
         if (entry.backdrop) {
-            static_cast<ImageBox*>(widget)->setPicture({pictures::backdrop(), {}});
+            as<ImageBox>(widget)->setPicture({pictures::backdrop(), {}});
         }
         controls_.insert(widget->objectName(), widget);
 
@@ -187,19 +224,19 @@ void Form1::build() {
             place(memo_, entry.index, widget);
             break;
         case Role::Yeni:
-            yeni_ = qobject_cast<QPushButton*>(widget);
+            fill(yeni_, widget);
             break;
         case Role::Bak:
-            bak_ = qobject_cast<QPushButton*>(widget);
+            fill(bak_, widget);
             break;
         case Role::Guess:
             place(guess_, entry.index, widget);
             break;
         case Role::Message:
-            message_ = qobject_cast<Label*>(widget);
+            fill(message_, widget);
             break;
         case Role::LedgerCell:
-            place(ledger_.at(static_cast<std::size_t>(entry.index / 4)), entry.index % 4, widget);
+            place(ledger_, entry.index, widget);
             break;
         case Role::Marker:
             place(markers_, entry.index, widget);
@@ -215,10 +252,21 @@ void Form1::build() {
             break;
         }
     }
+    expectFilled(keypad_, "keypad button");
+    expectFilled(memo_, "memo button");
+    expectFilled(yeni_, QStringLiteral("Yeni button"));
+    expectFilled(bak_, QStringLiteral("Bak button"));
+    expectFilled(guess_, "guess box");
+    expectFilled(message_, QStringLiteral("message"));
+    expectFilled(ledger_, "ledger cell");
+    expectFilled(markers_, "marker");
+    expectFilled(gauges_, "gauge");
+    expectFilled(ratingTitles_, "rating title");
+    expectFilled(ratingValues_, "rating value");
 
     // Buttons and panels lie above the labels and image boxes of their
     // container, in creation order; the backdrop lies beneath everything.
-    for (const design::Control& entry : design::controls()) {
+    for (const design::Control& entry : table) {
         QWidget* widget = control(QString::fromStdString(entry.name));
         if (entry.kind == design::Kind::Button || entry.kind == design::Kind::Panel) {
             widget->raise();
@@ -277,9 +325,6 @@ void Form1::wire() {
         keypad_.at(static_cast<std::size_t>(digit))->setShortcut(QKeySequence(Qt::Key_0 + digit));
     }
     yeni_->setShortcut(QKeySequence::New);
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->installEventFilter(this);
-    }
     // The desktop's keys for help and for quitting. The Menu key opens the menu by itself, as a
     // right click does; Shift+F10 is its other usual key.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
@@ -338,30 +383,6 @@ void Form1::resizeEvent(QResizeEvent* /*event*/) {
     boardOffset_ = centred;
 }
 
-// Enter and Return press the focused button, as Space does: the window has
-// no default button for them to go to instead. A button's key presses it at
-// once, as a click does, not a moment later as Qt's own shortcut handling
-// would: a digit typed quickly after a guess must find its button open.
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut) {
-        if (auto* button = qobject_cast<QPushButton*>(watched)) {
-            button->click();
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !key->isAutoRepeat()) {
-            if (auto* button = qobject_cast<QPushButton*>(watched)) {
-                button->click();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // The window's load: the game seeds its random source from the clock, and
 // the gauges take the dial's rest face.
 void Form1::load() {
@@ -394,12 +415,12 @@ void Form1::showGame() {
         was.message = game_.message();
         showText(message_, was.message);
     }
-    for (std::size_t row = 0; row < ledger_.size(); ++row) {
+    for (std::size_t row = 0; row < markers_.size(); ++row) {
         const Game::Row& shown = game_.ledger()[row];
         if (all || was.ledger[row] != shown) {
             was.ledger[row] = shown;
             for (std::size_t column = 0; column < 4; ++column) {
-                showText(ledger_[row][column], shown.digits[column]);
+                showText(ledger_[row * 4 + column], shown.digits[column]);
             }
             markers_[row]->setPicture(markerPicture(shown.score));
         }

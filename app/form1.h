@@ -2,9 +2,9 @@
 #pragma once
 
 #include "controls.h"
+#include "design.h"
 #include "game/game.h"
 
-#include <QAccessible>
 #include <QHash>
 #include <QPointer>
 #include <QPushButton>
@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QMenu;
 class QDialog;
@@ -28,9 +29,10 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    // `random` is seeded once, from the clock, when the window loads;
-    // `beep` sounds the system beep.
-    Form1(std::unique_ptr<RandomSource> random, Game::Beep beep, QWidget* parent = nullptr);
+    // `random` is seeded once, from the clock, when the window loads; `beep` sounds the system
+    // beep. The controls are built from `table`; a fault in it throws, naming the control.
+    Form1(std::unique_ptr<RandomSource> random, Game::Beep beep,
+          std::span<const design::Control> table = design::controls(), QWidget* parent = nullptr);
 
     const Game& game() const { return game_; }
     // Only tests and benchmarks use this: to start from a state a game rarely reaches.
@@ -38,10 +40,6 @@ public:
 
     // A control by its design name ("SSCommand11", "Label5(7)").
     QWidget* control(const QString& name) const { return controls_.value(name); }
-
-    // What the window and its own kinds of control are to assistive technology: an accessibility
-    // factory for QAccessible::installFactory().
-    static QAccessibleInterface* accessible(const QString& className, QObject* object);
 
     // Around the board: the help "Nasıl oynanır", the About box and the window's menu. Each is
     // made when first asked for, and asked again it comes to the front instead of opening twice.
@@ -51,12 +49,11 @@ public:
     void showMenu(const QPoint& at);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void build();
+    void build(std::span<const design::Control> table);
     void wire();
     void load();
     // Puts what the game shows on the controls; what is already shown is left alone.
@@ -77,8 +74,8 @@ private:
     QPushButton* bak_ = nullptr;
     std::array<Label*, 4> guess_{};
     Label* message_ = nullptr;
-    std::array<std::array<Label*, 4>, 10> ledger_{}; // rows, newest first, of four cells
-    std::array<ImageBox*, 10> markers_{};            // by ledger row
+    std::array<Label*, 40> ledger_{};     // four cells a row, row by row, newest first
+    std::array<ImageBox*, 10> markers_{}; // by ledger row
     std::array<ImageBox*, 4> gauges_{};
     std::array<Label*, 4> ratingTitles_{}; // by column
     std::array<Label*, 4> ratingValues_{};

@@ -6,9 +6,8 @@
 
 namespace rakamlik {
 
-// The window's own variables for the game. Every field is a 16-bit signed
-// integer and starts at 0; the window owns the one instance by value.
-// Everything else the player sees lives in the controls themselves.
+// The game's own counters and digits, as its procedures keep them. Every field is a 16-bit
+// signed integer and starts at 0. `Game` owns the one instance, beside what the board shows.
 struct GameState {
     std::array<std::int16_t, 4> secretDigits{}; // index 0 is the leftmost digit
     std::int16_t lastDigit = 0;                 // digit of the keypad button pressed last

@@ -68,7 +68,6 @@ function(run)
 endfunction()
 
 # The files an installation of the game consists of, relative to the prefix.
-set(icon_sizes 16 22 24 32 48 64 128 256)
 set(expected_files
     games/rakamlik
     share/applications/${APP_ID}.desktop
@@ -78,7 +77,7 @@ set(expected_files
     share/man/man6/rakamlik.6.gz
     share/man/tr/man6/rakamlik.6.gz
     share/metainfo/${APP_ID}.metainfo.xml)
-foreach(size IN LISTS icon_sizes)
+foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
     list(APPEND expected_files share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
 list(SORT expected_files)
@@ -102,25 +101,6 @@ function(expect_files root)
     endif()
 endfunction()
 
-# Every icon is a PNG file of the size its directory names: width and height from the IHDR chunk.
-function(expect_icon_sizes root)
-    foreach(size IN LISTS icon_sizes)
-        set(png ${root}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
-        file(READ ${png} header LIMIT 24 HEX)
-        string(SUBSTRING "${header}" 0 32 magic)
-        string(SUBSTRING "${header}" 32 8 width)
-        string(SUBSTRING "${header}" 40 8 height)
-        if(NOT magic STREQUAL "89504e470d0a1a0a0000000d49484452")
-            fail("${png} is not a PNG file")
-        endif()
-        math(EXPR width "0x${width}")
-        math(EXPR height "0x${height}")
-        if(NOT width EQUAL size OR NOT height EQUAL size)
-            fail("${png} is ${width}x${height} pixels")
-        endif()
-    endforeach()
-endfunction()
-
 # ---- The desktop entry passes desktop-file-validate ----------------------------------------------
 
 if(CHECK STREQUAL "entry")
@@ -141,8 +121,8 @@ elseif(CHECK STREQUAL "install")
     # its icon at every size and its metainfo, and they name one another rightly.
     set(prefix ${work}/usr)
     run(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+    # Every icon in place; tst_pictures checks that picgen drew each at its size.
     expect_files(${prefix})
-    expect_icon_sizes(${prefix})
 
     # The entry starts the installed program and shows the installed icon, and the metainfo
     # provides that program; validate-tree validates the metainfo and checks that its launchable
@@ -162,8 +142,9 @@ elseif(CHECK STREQUAL "install")
 # ---- The Debian package holds exactly the installation -------------------------------------------
 
 elseif(CHECK STREQUAL "package")
-    # Its control fields, its files under /usr and nothing else, and the program stripped and
-    # without a run path.
+    # Its control fields and its files, under /usr and nothing else. lintian, below, also fails
+    # it for a malformed maintainer, an empty description, or a program unstripped or with a run
+    # path.
     run(COMMAND ${CPACK} -G DEB --config ${BUILD}/CPackConfig.cmake -B ${work})
     run(COMMAND dpkg --print-architecture OUTPUT arch)
     string(STRIP "${arch}" arch)
@@ -180,11 +161,8 @@ elseif(CHECK STREQUAL "package")
             fail("the package's ${field} is '${value}', which does not match '${pattern}'")
         endif()
     endfunction()
-    expect_field(Package "^rakamlik$")
-    expect_field(Version "^${VERSION}$")
-    expect_field(Architecture "^${arch}$")
+    # Its name, version and architecture are in the file's name, which cpack makes of them.
     expect_field(Section "^games$")
-    expect_field(Maintainer "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
     expect_field(Description "^[a-z].+\n .+")
     # Depends: the libraries dpkg-shlibdeps found, the faces the window is designed for and the
     # library that rings the bell on Wayland; Recommends: the sound theme of that bell.
@@ -203,16 +181,6 @@ elseif(CHECK STREQUAL "package")
         fail("the package installs outside /usr: ${all}")
     endif()
     expect_files(${root}/usr)
-    expect_icon_sizes(${root}/usr)
-
-    run(COMMAND file -b ${root}/usr/games/rakamlik OUTPUT kind)
-    if(NOT kind MATCHES ", stripped")
-        fail("the packaged program is not stripped: ${kind}")
-    endif()
-    run(COMMAND readelf -d ${root}/usr/games/rakamlik OUTPUT dynamic)
-    if(dynamic MATCHES "R(UN)?PATH")
-        fail("the packaged program has a run path:\n${dynamic}")
-    endif()
 
     # Debian's own judge of a package: no error and no warning, informational tags aside (those
     # judged harmless are overridden in tools/lintian-overrides, each with its reason).
@@ -224,10 +192,17 @@ elseif(CHECK STREQUAL "package")
 
     # The same sources make the same package, to the last byte: built and packed again, configured
     # as the build was but without the tests, in another directory, at another time, under another
-    # umask, locale and time zone, on one job. diffoscope (or else cmp and the listings) shows
-    # what differs.
+    # umask, locale and time zone, on one job. diffoscope shows what differs. A Debug build keeps
+    # its full paths for the debugger, so built elsewhere it differs by design: there is nothing
+    # to compare.
     file(STRINGS ${BUILD}/CMakeCache.txt cache
          REGEX "^CMAKE_(GENERATOR|BUILD_TYPE|CXX_COMPILER|CXX_FLAGS):[A-Z]+=")
+    if(cache MATCHES "CMAKE_BUILD_TYPE:[A-Z]+=[Dd][Ee][Bb][Uu][Gg](;|$)")
+        message(STATUS "package: not built again to compare: a Debug build keeps its source and "
+                       "build paths, so a build elsewhere differs by design; reproducibility is "
+                       "checked in other builds")
+        return()
+    endif()
     list(TRANSFORM cache REPLACE "^CMAKE_GENERATOR:[A-Z]+=" "-G;")
     list(TRANSFORM cache PREPEND -D REGEX "^CMAKE_")
     set(again ${work}/again)
@@ -243,12 +218,7 @@ elseif(CHECK STREQUAL "package")
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${deb} ${deb_again}
                     RESULT_VARIABLE differ)
     if(differ)
-        find_program(show diffoscope NO_CACHE)
-        if(NOT show)
-            set(show sh -c [[cmp "$1" "$2" || dpkg-deb -c "$1" >"$1.list" &&
-                             dpkg-deb -c "$2" | diff "$1.list" -]] sh)
-        endif()
-        execute_process(COMMAND ${show} ${deb} ${deb_again} OUTPUT_VARIABLE out
+        execute_process(COMMAND diffoscope ${deb} ${deb_again} OUTPUT_VARIABLE out
                         ERROR_VARIABLE out TIMEOUT 120)
         fail("built again, the package is not the same:\n${out}")
     endif()

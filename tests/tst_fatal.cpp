@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own run, from start-up to the end: played, closed, and ended by an error nobody
-// expected.
+// expected or by a wrong design table.
 
 #include "app/application.h"
 #include "app/form1.h"
@@ -9,8 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 using namespace rakamlik;
 using namespace Qt::Literals::StringLiterals;
@@ -88,6 +91,27 @@ private slots:
             what.isEmpty() ? QString::fromUtf8(Application::unknownErrorText) : what;
         QVERIFY2(reported == QString::fromUtf8(Application::fatalErrorText) + u"\n\n"_s + error,
                  qPrintable(reported));
+    }
+
+    // A wrong design table stops the program at start-up, and the report names the control at
+    // fault, or the role's place that no control takes.
+    void wrongDesignStopsTheProgram() {
+        using Fault = void (*)(design::Control & control);
+        const std::tuple<const char*, Fault, const char*> faults[] = {
+            {"SSCommand5", [](auto& c) { c.kind = design::Kind::Label; },
+             "SSCommand5 is a rakamlik::Label"},
+            {"SSCommand6", [](auto& c) { c.index = 5; },
+             "SSCommand6 takes the place of SSCommand5"},
+            {"Label5(7)", [](auto& c) { c.role = design::Role::None; }, "ledger cell 7"}};
+        for (const auto& [name, fault, named] : faults) {
+            std::vector<design::Control> table(design::controls().begin(),
+                                               design::controls().end());
+            fault(*std::ranges::find(table, std::string(name), &design::Control::name));
+            reported.clear();
+            QCOMPARE(qobject_cast<Application*>(qApp)->play(table), EXIT_FAILURE);
+            QVERIFY2(reported.contains(QLatin1String(named)), qPrintable(reported));
+            QCoreApplication::removePostedEvents(qApp); // the end posted for a loop that never ran
+        }
     }
 };
 

@@ -30,11 +30,11 @@ namespace {
 // Everything a board shows, with the beeps heard: the game's, or a reference's.
 struct View {
     GameState state;
-    std::array<std::string, 4> guess;
+    std::array<std::string, 4> guess{};
     std::string message = "Q X T";
-    std::array<Game::Row, 10> ledger;
+    std::array<Game::Row, 10> ledger{};
     std::array<int, 4> gauges{};
-    std::optional<Rating> rating;
+    std::optional<Rating> rating{};
     std::array<bool, 10> keypad{};
     bool bak = false;
     bool memo = false;
@@ -45,8 +45,15 @@ struct View {
 };
 
 View viewOf(const Game& g, int beeps) {
-    View v{g.state(), g.guess(),   g.message(),  g.ledger(), g.gauges(), g.rating(),
-           {},        g.bakOpen(), g.memoOpen(), {},         beeps};
+    View v{.state = g.state(),
+           .guess = g.guess(),
+           .message = g.message(),
+           .ledger = g.ledger(),
+           .gauges = g.gauges(),
+           .rating = g.rating(),
+           .bak = g.bakOpen(),
+           .memo = g.memoOpen(),
+           .beeps = beeps};
     for (int d = 0; d <= 9; ++d) {
         v.keypad.at(std::size_t(d)) = g.keypadOpen(d);
         v.marks.at(std::size_t(d)) = g.memoMark(d);
@@ -118,7 +125,7 @@ struct Model {
     void yeni() {
         s.tryCount = s.entryCount = 0;
         s.memoStates = {};
-        v = {s, {}, "Başarılar", {}, {}, {}, {}, true, true, View{}.marks, v.beeps};
+        v = {.state = s, .message = "Başarılar", .bak = true, .memo = true, .beeps = v.beeps};
         v.keypad.fill(true);
         std::set<int> secret;
         for (auto& place : s.secretDigits) {

@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a command as the only client of a private, headless Weston compositor, natively on
-# Wayland, and stops the compositor afterwards. With --pulse, a private PulseAudio as well, its
-# only output the null sink "rakamlik", named to the command in PULSE_SERVER:
-#   tests/with_weston.sh [--pulse] command [arguments...]
+# Runs a command as the only client of a private, headless display server, and stops the server
+# afterwards: Weston, natively on Wayland, or with --x11 Xvfb. With --pulse, a private PulseAudio
+# as well, its only output the null sink "rakamlik", named to the command in PULSE_SERVER:
+#   tests/with_display.sh [--x11] [--pulse] command [arguments...]
 set -eu
 
 runtime=$(mktemp -d)
@@ -27,8 +27,18 @@ start() { # name ready command [arguments...]
     exit 1
 }
 
-start weston '[ -S "$runtime/rakamlik-test" ]' \
-    weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
+if [ "$1" = --x11 ]; then
+    shift
+    # Xvfb picks a free display and writes its number once it takes clients.
+    start xvfb '[ -s "$runtime/display" ]' \
+        sh -c 'exec Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$0/display"' "$runtime"
+    DISPLAY=":$(cat "$runtime/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb
+else
+    start weston '[ -S "$runtime/rakamlik-test" ]' \
+        weston --backend=headless-backend.so --socket=rakamlik-test --idle-time=0
+    export WAYLAND_DISPLAY=rakamlik-test QT_QPA_PLATFORM=wayland
+fi
 if [ "$1" = --pulse ]; then
     shift
     export PULSE_SERVER="unix:$runtime/pulse/native"
@@ -36,4 +46,4 @@ if [ "$1" = --pulse ]; then
         pulseaudio -n --daemonize=no --exit-idle-time=-1 \
         --load="module-null-sink sink_name=rakamlik" --load=module-native-protocol-unix
 fi
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=rakamlik-test QT_QPA_PLATFORM=wayland "$@"
+XDG_RUNTIME_DIR=$runtime "$@"
