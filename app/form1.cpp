@@ -352,15 +352,16 @@ void Form1::showAbout() {
 void Form1::showMenu(const QPoint& at) {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        // Only a menu's own actions: the keys they show work on the window by themselves.
-        menu_->addAction(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_,
-                         &QPushButton::click);
-        menu_->addAction(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this,
-                         &Form1::showHelp);
-        menu_->addAction(QStringLiteral("Hakkında"), this, &Form1::showAbout);
+        // The keys are shown, not owned: the window's own (Yeni's, and the shortcuts above) stay
+        // the only ones, and work with the menu open too.
+        const auto item = [this](const QString& text, const QKeySequence& key, auto... slot) {
+            menu_->addAction(key.isEmpty() ? text : text + u'\t' + key.toString(), slot...);
+        };
+        item(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_, &QPushButton::click);
+        item(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this, &Form1::showHelp);
+        item(QStringLiteral("Hakkında"), {}, this, &Form1::showAbout);
         menu_->addSeparator();
-        menu_->addAction(QStringLiteral("Çık"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
-                         &Form1::close);
+        item(QStringLiteral("Çık"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &Form1::close);
     }
     menu_->popup(at);
 }
