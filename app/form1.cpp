@@ -352,8 +352,8 @@ void Form1::showAbout() {
 void Form1::showMenu(const QPoint& at) {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        // The keys are shown, not owned: the window's own (Yeni's, and the shortcuts above) stay
-        // the only ones, and work with the menu open too.
+        // The keys are shown, not owned: owned by the menu as well as by the window (Yeni's, and
+        // the shortcuts above), each would be ambiguous, and do nothing, while the menu is open.
         const auto item = [this](const QString& text, const QKeySequence& key, auto... slot) {
             menu_->addAction(key.isEmpty() ? text : text + u'\t' + key.toString(), slot...);
         };
