@@ -18,6 +18,9 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <memory>
 
 namespace rakamlik {
 namespace {
@@ -105,6 +108,17 @@ olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> v
 rengi.</p>
 )";
 
+// Text that a screen reader's reading keys move through: a caret, Tab to leave it, and no menu of
+// Qt's own, whose entries would be in English. It has the focus when its window opens.
+QTextBrowser* readableText(QWidget* parent) {
+    auto* text = new QTextBrowser(parent);
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text->setContextMenuPolicy(Qt::NoContextMenu);
+    text->setTabChangesFocus(true);
+    text->setFocus();
+    return text;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* parent)
@@ -112,7 +126,7 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Nasıl oynanır"));
 
-    auto* text = new QTextBrowser(this);
+    auto* text = readableText(this);
     // A size that reads well beside the board's small print, scaled with the screen like it.
     text->document()->setDefaultFont(fontFor({design::Face::SansSerif, 10.5}));
     // The marks as the ledger shows them.
@@ -122,12 +136,6 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
                                       pictures::marker(blue, red));
     }
     text->setHtml(QString::fromUtf8(page).arg(ratingTable(columnTitles)));
-    // A caret, so a screen reader's reading keys move through the text; and no menu of Qt's own,
-    // whose entries would be in English.
-    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    text->setContextMenuPolicy(Qt::NoContextMenu);
-    text->setTabChangesFocus(true);
-
     auto* buttons = new QDialogButtonBox(this);
     connect(buttons->addButton(QStringLiteral("Hakkında"), QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, &HelpWindow::aboutAsked);
@@ -150,7 +158,6 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
             move(beside.topLeft());
         }
     }
-    text->setFocus();
 }
 
 QDialog* makeAboutBox(QWidget* parent) {
@@ -160,7 +167,8 @@ QDialog* makeAboutBox(QWidget* parent) {
     auto* icon = new QLabel(box);
     icon->setPixmap(pictures::icon().pixmap(64));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(
+    auto* text = readableText(box);
+    text->setHtml(
         QStringLiteral(
             "<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: bilgisayarın tuttuğu, "
             "rakamları birbirinden farklı dört basamaklı gizli sayıyı bulmaya çalışırsınız.</p>"
@@ -172,13 +180,15 @@ QDialog* makeAboutBox(QWidget* parent) {
             "SATILABİLİRLİK ya da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. "
             "Ayrıntılar için GNU Genel Kamu Lisansı'na bakın.</p><p>Lisansın tam metni: "
             "<tt>/usr/share/common-licenses/GPL-3</tt></p>")
-            .arg(QCoreApplication::applicationVersion()),
-        box);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text->setContextMenuPolicy(Qt::NoContextMenu);
-    text->setMinimumWidth(400);
+            .arg(QCoreApplication::applicationVersion()));
+    // On the box's grey without a frame, as a message box's text is, and all of it in view.
+    text->setFrameShape(QFrame::NoFrame);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    text->setPalette(palette);
+    const std::unique_ptr<QTextDocument> laidOut(text->document()->clone());
+    laidOut->setTextWidth(440);
+    text->setMinimumSize(440, qCeil(laidOut->size().height()) + 2);
     auto* buttons = new QDialogButtonBox(box);
     QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
@@ -191,7 +201,6 @@ QDialog* makeAboutBox(QWidget* parent) {
     layout->addWidget(icon, 0, 0);
     layout->addWidget(text, 0, 1);
     layout->addWidget(buttons, 1, 0, 1, 2);
-    close->setFocus();
     return box;
 }
 

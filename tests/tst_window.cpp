@@ -468,7 +468,7 @@ private slots:
             menu->close();
             auto* about = f->window->findChild<QDialog*>(u"about"_s);
             QTRY_VERIFY(about != nullptr && about->isVisible());
-            const QString text = about->findChildren<QLabel*>().constLast()->text();
+            const QString text = about->findChild<QTextBrowser*>()->toPlainText();
             QVERIFY(text.contains(u"Rakamlik 1.0.0"_s) && text.contains(u"Kamu Lisansı"_s));
         } else if (opens == u"closed"_s) {
             QVERIFY(!f->window->isVisible());
