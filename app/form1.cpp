@@ -8,6 +8,7 @@
 #include "assets/pictures.h"
 #include "game/dial.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QKeySequence>
@@ -147,13 +148,20 @@ QPoint atFocus(const QWidget* window) {
 }
 
 // Shown again, a window that is already open comes to the front with the keyboard's focus. Once
-// closed, it hands the focus back to the board, where it was, rather than leave it to the window
-// manager.
+// closed, it hands the focus back to the window it was opened from (the board, or the help for
+// the About box), where it was, rather than leave it to the window manager.
 template <typename Window, typename Make> void present(QPointer<Window>& window, Make make) {
     if (!window) {
         window = make();
-        QObject::connect(window, &QDialog::finished, window->parentWidget(),
-                         &QWidget::activateWindow);
+    }
+    if (!window->isVisible()) {
+        QObject::connect(
+            window, &QDialog::finished, window,
+            [from = QPointer<QWidget>(QApplication::activeWindow()), window = window.data()] {
+                QWidget* back = from && from->isVisible() ? from.data() : window->parentWidget();
+                back->activateWindow();
+            },
+            Qt::SingleShotConnection);
     }
     window->show();
     window->raise();
@@ -325,12 +333,16 @@ void Form1::wire() {
         keypad_.at(static_cast<std::size_t>(digit))->setShortcut(QKeySequence(Qt::Key_0 + digit));
     }
     yeni_->setShortcut(QKeySequence::New);
-    // The desktop's keys for help and for quitting. The Menu key opens the menu by itself, as a
-    // right click does; Shift+F10 is its other usual key.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &Form1::showHelp);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &Form1::close);
+    // The desktop's keys for help and for quitting, which work in the help and the About box
+    // too. The Menu key opens the menu by itself, as a right click does; Shift+F10 is its other
+    // usual key.
+    for (const auto& [key, slot] :
+         {std::pair{QKeySequence(QKeySequence::HelpContents), &Form1::showHelp},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_Q), &Form1::quit}}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    }
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { showMenu(atFocus(this)); });
 }
@@ -349,19 +361,25 @@ void Form1::showAbout() {
     present(about_, [this] { return makeAboutBox(this); });
 }
 
+void Form1::quit() {
+    // Asked from the help or the About box, too: the board's closing ends the program.
+    close();
+}
+
 void Form1::showMenu(const QPoint& at) {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        // The keys are shown, not owned: owned by the menu as well as by the window (Yeni's, and
-        // the shortcuts above), each would be ambiguous, and do nothing, while the menu is open.
-        const auto item = [this](const QString& text, const QKeySequence& key, auto... slot) {
-            menu_->addAction(key.isEmpty() ? text : text + u'\t' + key.toString(), slot...);
-        };
-        item(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_, &QPushButton::click);
-        item(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this, &Form1::showHelp);
-        item(QStringLiteral("Hakkında"), {}, this, &Form1::showAbout);
+        // Each item shows, and tells a screen reader, the window's key for it; the menu's copy of
+        // the key is never live: closed, the menu is no active window, and open, it takes the
+        // keyboard for its arrows.
+        menu_->addAction(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_,
+                         &QPushButton::click);
+        menu_->addAction(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this,
+                         &Form1::showHelp);
+        menu_->addAction(QStringLiteral("Hakkında"), this, &Form1::showAbout);
         menu_->addSeparator();
-        item(QStringLiteral("Çık"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &Form1::close);
+        menu_->addAction(QStringLiteral("Çık"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                         &Form1::quit);
     }
     menu_->popup(at);
 }

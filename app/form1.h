@@ -45,6 +45,8 @@ public:
     // made when first asked for, and asked again it comes to the front instead of opening twice.
     void showHelp();
     void showAbout();
+    // Closes the window, which ends the program.
+    void quit();
     // The menu, with its top left corner at `at` (global coordinates).
     void showMenu(const QPoint& at);
 

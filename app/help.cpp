@@ -112,11 +112,21 @@ rengi.</p>
 // Qt's own, whose entries would be in English. It has the focus when its window opens.
 QTextBrowser* readableText(QWidget* parent) {
     auto* text = new QTextBrowser(parent);
+    text->setAccessibleName(parent->windowTitle());
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setContextMenuPolicy(Qt::NoContextMenu);
     text->setTabChangesFocus(true);
     text->setFocus();
     return text;
+}
+
+// The buttons under a window's text: "Kapat", which Return presses too, after any others.
+QDialogButtonBox* closeButtons(QDialog* window) {
+    auto* buttons = new QDialogButtonBox(window);
+    QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, window, &QDialog::reject);
+    return buttons;
 }
 
 } // namespace
@@ -136,12 +146,9 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
                                       pictures::marker(blue, red));
     }
     text->setHtml(QString::fromUtf8(page).arg(ratingTable(columnTitles)));
-    auto* buttons = new QDialogButtonBox(this);
+    QDialogButtonBox* buttons = closeButtons(this);
     connect(buttons->addButton(QStringLiteral("Hakkında"), QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, &HelpWindow::aboutAsked);
-    QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
@@ -189,10 +196,7 @@ QDialog* makeAboutBox(QWidget* parent) {
     const std::unique_ptr<QTextDocument> laidOut(text->document()->clone());
     laidOut->setTextWidth(440);
     text->setMinimumSize(440, qCeil(laidOut->size().height()) + 2);
-    auto* buttons = new QDialogButtonBox(box);
-    QPushButton* close = buttons->addButton(QStringLiteral("Kapat"), QDialogButtonBox::RejectRole);
-    close->setDefault(true);
-    QObject::connect(close, &QPushButton::clicked, box, &QDialog::reject);
+    QDialogButtonBox* buttons = closeButtons(box);
 
     // A dialog of its own rather than a message box, which keeps a fixed size: on Wayland Qt
     // offers to maximise every window, and a compositor that holds a window to its maximised

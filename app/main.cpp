@@ -8,54 +8,43 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <span>
 
 namespace {
 
-// Whether the program can hope to reach a display: a graphical session names one, or the user
-// chose a platform (-platform, QT_QPA_PLATFORM) and Qt takes it from there.
-bool displayReachable(int argc, char* argv[]) {
-    const std::span arguments(argv + 1, static_cast<std::size_t>(std::max(argc - 1, 0)));
-    const auto platform = [](const char* argument) {
-        return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
-    };
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    constexpr std::array<const char*, 3> variables{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-    return std::ranges::any_of(arguments, platform) || std::ranges::any_of(variables, set);
-}
-
-// Qt's own options, which QApplication takes out of the arguments before the game sees them:
-// those of every platform, then X11's, then the widgets'.
-constexpr std::array<const char*, 16> qtOptionsWithValue{"platform",
+// Qt's own options that take a value, which QApplication takes out of the arguments before the
+// game sees them: those of every platform, then X11's, then the widgets'. Only the last four may
+// also be written "-name=value"; Qt would pass over "-platform=xcb".
+constexpr std::array<const char*, 17> qtOptionsWithValue{"platform",
                                                          "platformpluginpath",
                                                          "platformtheme",
                                                          "plugin",
                                                          "qwindowgeometry",
                                                          "qwindowicon",
                                                          "qwindowtitle",
-                                                         "session",
-                                                         "qmljsdebugger",
                                                          "display",
                                                          "geometry",
                                                          "title",
                                                          "icon",
                                                          "name",
+                                                         "visual",
                                                          "style",
-                                                         "stylesheet"};
-constexpr std::array<const char*, 5> qtFlags{"reverse", "sync", "nograb", "dograb", "widgetcount"};
+                                                         "stylesheet",
+                                                         "session",
+                                                         "qmljsdebugger"};
+constexpr std::size_t qtOptionsAlsoWithEquals = 4;
+constexpr std::array<const char*, 5> qtFlags{"reverse", "nograb", "dograb", "widgetcount",
+                                             "testability"};
 
 // Reads the command line before anything else, without a display: answers --help and --version
 // as a player or a script expects and ends the program; refuses, with status 2, an option it
 // does not know or an argument it does not take, so a typing error is not taken for a game.
-// Qt's own options pass, for QApplication to take.
-void readCommandLine(int argc, char* argv[]) {
+// Qt's own options pass, for QApplication to take. Returns whether one chose the platform.
+bool readCommandLine(int argc, char* argv[]) {
+    const std::span<char*> given(argv, static_cast<std::size_t>(std::max(argc, 0)));
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i])); // NOLINT(*-pointer-arithmetic)
+    for (const char* argument : given) {
+        arguments.append(QString::fromLocal8Bit(argument));
     }
     QCommandLineParser parser;
     // Qt's options are single words after one dash, as are -h and -v.
@@ -67,6 +56,8 @@ void readCommandLine(int argc, char* argv[]) {
         "Shift+F10 opens the menu. The digit keys type a guess, Ctrl+N starts a new game and\n"
         "Ctrl+Q quits. See rakamlik(6)."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption questionMark(QStringLiteral("?")); // -h's other name, as on Windows
+    parser.addOption(questionMark);
     const QCommandLineOption version = parser.addVersionOption();
     const auto addQtOptions = [&parser](const auto& names, const QString& value) {
         for (const char* name : names) {
@@ -94,7 +85,19 @@ void readCommandLine(int argc, char* argv[]) {
         refuse(
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version)) {
+    const auto withEquals =
+        std::span(qtOptionsWithValue).first(qtOptionsWithValue.size() - qtOptionsAlsoWithEquals);
+    for (const QString& argument : std::as_const(arguments).mid(1)) {
+        for (const char* name : withEquals) {
+            const QString option = u'-' + QString::fromLatin1(name) + u'=';
+            if (argument.startsWith(option) || argument.startsWith(u'-' + option)) {
+                refuse(QStringLiteral("write '-%1 %2', not '%3'")
+                           .arg(QLatin1String(name), argument.section(u'=', 1), argument));
+            }
+        }
+    }
+    if (parser.isSet(help) || parser.isSet(questionMark) ||
+        parser.isSet(QStringLiteral("help-all")) || parser.isSet(version)) {
         const QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("rakamlik"));
         QCoreApplication::setApplicationVersion(QStringLiteral(RAKAMLIK_VERSION));
@@ -103,14 +106,26 @@ void readCommandLine(int argc, char* argv[]) {
         }
         parser.showHelp(); // both end the program
     }
+    return parser.isSet(QStringLiteral("platform"));
+}
+
+// Whether the program can hope to reach a display: a graphical session names one, or the user
+// chose a platform (-platform, QT_QPA_PLATFORM) and Qt takes it from there.
+bool displayReachable(bool platformChosen) {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name); // NOLINT(concurrency-mt-unsafe): one thread yet
+        return value != nullptr && *value != '\0';
+    };
+    constexpr std::array<const char*, 3> variables{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    return platformChosen || std::ranges::any_of(variables, set);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    readCommandLine(argc, argv);
+    const bool platformChosen = readCommandLine(argc, argv);
     // Without a display Qt would abort with a message about reinstalling, and dump core.
-    if (!displayReachable(argc, argv)) {
+    if (!displayReachable(platformChosen)) {
         std::fputs("rakamlik: no graphical session found (neither DISPLAY nor WAYLAND_DISPLAY is "
                    "set); start the game from a desktop session\n",
                    stderr);

@@ -21,13 +21,18 @@ if(NOT status STREQUAL "1" OR NOT out STREQUAL "" OR newlines
 endif()
 
 # Each argument with the status, output and errors it must give: --help and --version answer;
-# anything else is refused before the program looks for a display.
+# Qt's own options pass on to where the program looks for a display; anything else is refused
+# before that.
 set(usage "^(rakamlik ${VERSION}\n|Usage: .*--help.*--version.*)$")
 cmake_policy(SET CMP0007 NEW) # an empty field is a field
 # (The errors are patterns too, their semicolon a dot: a list can't hold one.)
 foreach(case IN ITEMS "--version@0@${usage}@^$" "--help@0@${usage}@^$"
                       "--verison@2@^$@^rakamlik: unknown option 'verison'. see 'rakamlik --help'\n$"
-                      "foo@2@^$@^rakamlik: unexpected argument 'foo'. see 'rakamlik --help'\n$")
+                      "foo@2@^$@^rakamlik: unexpected argument 'foo'. see 'rakamlik --help'\n$"
+                      "-platform@2@^$@^rakamlik: missing value after '-platform'. see"
+                      "-platform=xcb@2@^$@^rakamlik: write '-platform xcb', not '-platform=xcb'. see"
+                      "-reverse@1@^$@^rakamlik: no graphical session" # Qt's, for Qt to take
+                      "--style=fusion@1@^$@^rakamlik: no graphical session")
     string(REPLACE "@" ";" case "${case}")
     list(GET case 0 argument)
     list(GET case 1 expected_status)
