@@ -157,12 +157,17 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
     // Tall enough for a few sections at once; on a small screen it fits and the text scrolls.
     const QRect room = screen()->availableGeometry();
     resize(QSize(560, 640).boundedTo(room.size() * 9 / 10));
-    // Beside the board where the screen has room, so both can be seen at once.
+    // Beside the board, to its right or else to its left, where the screen has room, so both can
+    // be seen at once.
     if (parent != nullptr) {
         const QRect board = parent->window()->frameGeometry();
-        const QRect beside(board.topRight() + QPoint(8, 0), frameSize());
-        if (room.contains(beside)) {
-            move(beside.topLeft());
+        const int gap = 8;
+        for (const QPoint at : {board.topRight() + QPoint(gap, 0),
+                                board.topLeft() - QPoint(gap + frameSize().width(), 0)}) {
+            if (room.contains(QRect(at, frameSize()))) {
+                move(at);
+                break;
+            }
         }
     }
 }
