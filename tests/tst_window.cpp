@@ -479,10 +479,12 @@ private slots:
         }
     }
 
-    // The help's rating table says what the board would show for every guess count.
+    // The help's rating table says what the board would show for every guess count, and none of
+    // its markup is left for the player to read.
     void helpRatesAsTheGame() {
         QTest::keyClick(f->window.get(), Qt::Key_F1);
         const QTextDocument* page = f->window->findChild<QTextBrowser*>()->document();
+        QCOMPARE(page->toPlainText().count(QRegularExpression(u"[<>]"_s)), 0);
         QTextTable* table = nullptr;
         for (QTextFrame* frame : page->rootFrame()->childFrames()) {
             auto* t = qobject_cast<QTextTable*>(frame);
