@@ -369,9 +369,9 @@ void Form1::quit() {
 void Form1::showMenu(const QPoint& at) {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        // Each item shows, and tells a screen reader, the window's key for it; the menu's copy of
-        // the key is never live: closed, the menu is no active window, and open, it takes the
-        // keyboard for its arrows.
+        // Each item shows, and tells a screen reader, the window's key for it. The key acts once
+        // whether the menu is open or not: Qt runs a shortcut only when one owner of it is live,
+        // and the closed menu is no active window.
         menu_->addAction(QStringLiteral("Yeni oyun"), QKeySequence::New, yeni_,
                          &QPushButton::click);
         menu_->addAction(QStringLiteral("Nasıl oynanır"), QKeySequence::HelpContents, this,

@@ -13,9 +13,9 @@
 namespace {
 
 // Qt's own options that take a value, which QApplication takes out of the arguments before the
-// game sees them: those of every platform, then X11's, then the widgets'. Only the last four may
-// also be written "-name=value"; Qt would pass over "-platform=xcb".
-constexpr std::array<const char*, 17> qtOptionsWithValue{"platform",
+// game sees them: those of every platform, then X11's, then the widgets'. Qt reads these only as
+// "-name value", and would pass over "-platform=xcb".
+constexpr std::array<const char*, 13> qtOptionsWithValue{"platform",
                                                          "platformpluginpath",
                                                          "platformtheme",
                                                          "plugin",
@@ -27,12 +27,10 @@ constexpr std::array<const char*, 17> qtOptionsWithValue{"platform",
                                                          "title",
                                                          "icon",
                                                          "name",
-                                                         "visual",
-                                                         "style",
-                                                         "stylesheet",
-                                                         "session",
-                                                         "qmljsdebugger"};
-constexpr std::size_t qtOptionsAlsoWithEquals = 4;
+                                                         "visual"};
+// Those that Qt also reads as "-name=value".
+constexpr std::array<const char*, 4> qtOptionsWithValueOrEquals{"style", "stylesheet", "session",
+                                                                "qmljsdebugger"};
 constexpr std::array<const char*, 5> qtFlags{"reverse", "nograb", "dograb", "widgetcount",
                                              "testability"};
 
@@ -56,7 +54,8 @@ bool readCommandLine(int argc, char* argv[]) {
         "Shift+F10 opens the menu. The digit keys type a guess, Ctrl+N starts a new game and\n"
         "Ctrl+Q quits. See rakamlik(6)."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption questionMark(QStringLiteral("?")); // -h's other name, as on Windows
+    QCommandLineOption questionMark(QStringLiteral("?")); // -h's other name, as on Windows
+    questionMark.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(questionMark);
     const QCommandLineOption version = parser.addVersionOption();
     const auto addQtOptions = [&parser](const auto& names, const QString& value) {
@@ -67,6 +66,7 @@ bool readCommandLine(int argc, char* argv[]) {
         }
     };
     addQtOptions(qtOptionsWithValue, QStringLiteral("value"));
+    addQtOptions(qtOptionsWithValueOrEquals, QStringLiteral("value"));
     addQtOptions(qtFlags, QString());
 
     const auto refuse = [](const QString& what) {
@@ -85,10 +85,8 @@ bool readCommandLine(int argc, char* argv[]) {
         refuse(
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
-    const auto withEquals =
-        std::span(qtOptionsWithValue).first(qtOptionsWithValue.size() - qtOptionsAlsoWithEquals);
     for (const QString& argument : std::as_const(arguments).mid(1)) {
-        for (const char* name : withEquals) {
+        for (const char* name : qtOptionsWithValue) {
             const QString option = u'-' + QString::fromLatin1(name) + u'=';
             if (argument.startsWith(option) || argument.startsWith(u'-' + option)) {
                 refuse(QStringLiteral("write '-%1 %2', not '%3'")
