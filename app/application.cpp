@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
-#include "assets/pictures.h"
+#include "app/version.h"
+
 #include "bell.h"
 #include "controls.h"
 #include "design.h"
 #include "fonts.h"
-#include "form1.h"
 #include "game/random_source.h"
+#include "game_window.h"
 
 #include <QAccessible>
 #include <QMessageBox>
@@ -33,13 +34,12 @@ Application::Application(int& argc, char** argv, FatalReporter report)
     // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     setFont(fontFor(design::defaultFont));
     warnOfMissingFaces();
-    setWindowIcon(pictures::icon());
     QAccessible::installFactory(accessibleControl);
 }
 
-int Application::play(std::span<const design::Control> table) {
+int Application::play() {
     try {
-        Form1 window(std::make_unique<StandardRandom>(), ringBell, table);
+        GameWindow window(std::make_unique<StandardRandom>(), ringBell);
         window.show();
         return exec();
     } catch (...) {

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "design.h"
-
 #include <QApplication>
 
 #include <functional>
-#include <span>
 
 namespace rakamlik {
 
@@ -24,9 +21,9 @@ public:
     // user has seen it. By default it is a message box.
     Application(int& argc, char** argv, FatalReporter report = showFatalError);
 
-    // The program: the game's window, built from `table`, shown, and the event loop until the
-    // window closes. Returns the program's exit status.
-    int play(std::span<const design::Control> table = design::controls());
+    // The program: the game's window, shown, and the event loop until the window closes. Returns
+    // the program's exit status.
+    int play();
 
     bool notify(QObject* receiver, QEvent* event) override;
 

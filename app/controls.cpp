@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "fonts.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
@@ -44,7 +46,75 @@ void paintFrame(QPainter& painter, const DeviceFrame& frame) {
 // The gap between a panel's bevel and its content.
 constexpr int panelBorder = 3;
 
+// A label's or panel's back and caption colours; a caption without a colour of its own takes the
+// platform's button text colour, as the design's controls do.
+void setColours(QWidget* widget, const design::Control& entry) {
+    QPalette palette = widget->palette();
+    if (entry.back) {
+        palette.setColor(QPalette::Window, toQColor(*entry.back));
+    }
+    palette.setColor(QPalette::WindowText,
+                     entry.fore ? toQColor(*entry.fore) : palette.color(QPalette::ButtonText));
+    widget->setPalette(palette);
+}
+
+QWidget* makeWidget(const design::Control& entry, QWidget* parent) {
+    const QString caption = QString::fromStdString(entry.caption);
+    switch (design::kindOf(entry.role)) {
+    case design::Kind::Label: {
+        auto* label = new Label(parent);
+        setColours(label, entry);
+        label->setText(caption);
+        label->setSingleFrame(entry.frame == design::Frame::Single);
+        label->setAlignment(entry.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                          : Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case design::Kind::Image: {
+        auto* box = new ImageBox(parent);
+        box->setStretch(entry.stretch);
+        box->setSingleFrame(entry.frame == design::Frame::Single);
+        return box;
+    }
+    case design::Kind::Button: {
+        auto* button = new Button(caption, parent);
+        if (entry.fore) {
+            setCaptionColour(button, toQColor(*entry.fore));
+        }
+        button->setAutoDefault(false);
+        return button;
+    }
+    case design::Kind::Panel:
+        break;
+    }
+    auto* panel = new Panel(parent);
+    setColours(panel, entry);
+    panel->setFrameShadow(entry.frame == design::Frame::Sunken ? QFrame::Sunken : QFrame::Raised);
+    panel->setLineWidth(entry.bevel);
+    panel->setCaption(caption, entry.captionBottomRight);
+    return panel;
+}
+
 } // namespace
+
+QWidget* makeControl(const design::Control& entry, QWidget* parent) {
+    QWidget* widget = makeWidget(entry, parent);
+    widget->setObjectName(QString::fromStdString(design::nameOf(entry)));
+    widget->setGeometry(design::px(entry.left), design::px(entry.top), design::px(entry.width),
+                        design::px(entry.height));
+    // Controls inherit their container's font and are shown with it: only what differs is set,
+    // which spares a round of change events per control.
+    if (const QFont font = fontFor(entry.font); widget->font() != font) {
+        widget->setFont(font);
+    }
+    if (!entry.visible) {
+        widget->hide();
+    }
+    if (!entry.enabled) {
+        widget->setEnabled(false);
+    }
+    return widget;
+}
 
 Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "design.h"
 #include "game/rgb.h"
 
 #include <QColor>
@@ -138,6 +139,10 @@ public:
     // Says `text`; the same words said twice are heard twice.
     void say(const QString& text);
 };
+
+// The control that `entry` describes, in `parent`: the widget of its role's kind, with the place,
+// size, font, colours, caption, frame and state the design gives it, named by its role.
+QWidget* makeControl(const design::Control& entry, QWidget* parent);
 
 // What the program's windows and its own kinds of control are to assistive technology: an
 // accessibility factory for QAccessible::installFactory().

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
+#include "app/version.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 

@@ -11,7 +11,7 @@
 // settle() runs it before each measurement, so the paints of setting up are not counted either,
 // and every measured click starts from a window on screen, as the player's does.
 #include "app/application.h"
-#include "app/form1.h"
+#include "app/game_window.h"
 #include "game/random_source.h"
 #include "tests/window_fixture.h"
 
@@ -30,11 +30,11 @@ using namespace rakamlik;
 
 namespace {
 
-using Digits = std::array<int, 4>;
+using Keys = std::array<int, 4>;
 
 // The secret of every scripted game, and guesses at it that never win, each with another score.
-constexpr Digits secret{5, 0, 8, 2};
-constexpr std::array<Digits, 5> misses{{
+constexpr Keys secret{5, 0, 8, 2};
+constexpr std::array<Keys, 5> misses{{
     {1, 2, 3, 4}, // 0 in place, 1 elsewhere
     {5, 6, 7, 8}, // 1, 1
     {5, 0, 2, 8}, // 2, 2
@@ -50,24 +50,22 @@ void settle() {
 
 // The tests' shown window with its scripted random source and beep counter, clicked through
 // click() rather than mouse events; the benchmark chooses the secret.
-struct Board : testing::WindowFixture {
+struct ClickedBoard : testing::WindowFixture {
     // "Yeni", drawing `digits` as the secret.
-    void newGame(const Digits& digits = secret) const {
+    void newGame(const Keys& digits = secret) const {
         for (int d : digits) {
             random->draws.push_back(testing::ScriptedRandom::drawFor(d));
         }
-        get<QPushButton>(QStringLiteral("SSCommand11"))->click();
+        newGameButton()->click();
     }
 
-    void type(const Digits& digits) const {
+    void type(const Keys& digits) const {
         for (int d : digits) {
             keypad(d)->click();
         }
     }
 
-    void memoClick(int digit) const {
-        get<QPushButton>(QStringLiteral("SSCommand%1").arg(13 + digit))->click();
-    }
+    void memoClick(int digit) const { memo(digit)->click(); }
 };
 
 // Times `measured` alone, `samples` times, each after `prepare` and a settled window, and reports
@@ -100,7 +98,7 @@ private slots:
     // fonts and pictures are cached after the first round; bench_race times a whole start-up).
     void startUp() {
         QBENCHMARK {
-            Form1 window(std::make_unique<StandardRandom>(), [] {});
+            GameWindow window(std::make_unique<StandardRandom>(), [] {});
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
         }
@@ -111,17 +109,17 @@ private slots:
     // the dial would stop moving, so the count goes back to the start of the dial; that costs
     // one comparison.
     void oneGuess() {
-        Board board; // fails the benchmark unless the window is on screen
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         board.newGame();
         settle();
         std::size_t turn = 0;
         QBENCHMARK {
             board.type(misses.at(turn++ % misses.size()));
-            if (board.window->game().state().tryCount == 28) {
+            if (board.window->game().state().tryCount == dialSteps) {
                 board.window->gameForTesting().stateForTesting().tryCount = 0;
             }
         }
-        QVERIFY(board.window->game().state().exactCount < 4);
+        QVERIFY(board.window->game().state().exactCount < guessLength);
         QCOMPARE(board.beeps, 0);
     }
 
@@ -129,24 +127,24 @@ private slots:
     // player's are. In the loop above a widget still dirty from the last round skips some of
     // the bookkeeping of update(); here none does.
     void oneGuessAfterPaint() {
-        Board board; // fails the benchmark unless the window is on screen
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         board.newGame();
         timeEach(
             1000,
             [&](int /*i*/) {
-                if (board.window->game().state().tryCount == 28) {
+                if (board.window->game().state().tryCount == dialSteps) {
                     board.window->gameForTesting().stateForTesting().tryCount = 0;
                 }
             },
             [&](int i) { board.type(misses.at(static_cast<std::size_t>(i) % misses.size())); });
-        QVERIFY(board.window->game().state().exactCount < 4);
+        QVERIFY(board.window->game().state().exactCount < guessLength);
         QCOMPARE(board.beeps, 0);
     }
 
     // The guess that finds the secret: the same work, then the beep, "tebrikler", the lock and
     // the rating. Each game first gets 0 to 9 misses, so the rating lands in different places.
     void winningGuess() {
-        Board board; // fails the benchmark unless the window is on screen
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         timeEach(
             200,
             [&](int i) {
@@ -156,14 +154,14 @@ private slots:
                 }
             },
             [&](int /*i*/) { board.type(secret); });
-        QCOMPARE(board.window->game().state().exactCount, 4);
+        QCOMPARE(board.window->game().state().exactCount, guessLength);
         QCOMPARE(board.beeps, 200);
     }
 
     // "Yeni" after a game worth clearing: a full ledger, a won game's rating and lock, marked memo
     // buttons.
-    void yeni() {
-        Board board; // fails the benchmark unless the window is on screen
+    void newGame() {
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         timeEach(
             200,
             [&](int /*i*/) {
@@ -180,26 +178,26 @@ private slots:
                     board.random->draws.push_back(testing::ScriptedRandom::drawFor(d));
                 }
             },
-            [&](int /*i*/) { board.get<QPushButton>(QStringLiteral("SSCommand11"))->click(); });
+            [&](int /*i*/) { board.newGameButton()->click(); });
         QCOMPARE(board.window->game().state().tryCount, 0);
     }
 
     // "Bak" after a guess: the secret into the message box, over "Başarılar".
-    void bak() {
-        Board board; // fails the benchmark unless the window is on screen
+    void reveal() {
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         timeEach(
             500,
             [&](int i) {
                 board.newGame();
                 board.type(misses.at(static_cast<std::size_t>(i) % misses.size()));
             },
-            [&](int /*i*/) { board.get<QPushButton>(QStringLiteral("SSCommand12"))->click(); });
-        QCOMPARE(board.get<QLabel>(QStringLiteral("Label6"))->text(), QStringLiteral(" 5 0 8 2"));
+            [&](int /*i*/) { board.revealButton()->click(); });
+        QCOMPARE(board.message()->text(), QStringLiteral(" 5 0 8 2"));
     }
 
     // A memo button's next colour; the buttons take turns.
     void memoClick() {
-        Board board; // fails the benchmark unless the window is on screen
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         board.newGame();
         settle();
         int turn = 0;
@@ -211,9 +209,9 @@ private slots:
     // The whole window rendered into a pixmap, in the middle of a game: every control painted
     // once, the paint that start-up and every click end in.
     void grab() {
-        Board board; // fails the benchmark unless the window is on screen
+        ClickedBoard board; // fails the benchmark unless the window is on screen
         board.newGame();
-        for (const Digits& guess : misses) {
+        for (const Keys& guess : misses) {
             board.type(guess);
         }
         board.memoClick(3);

@@ -2,7 +2,7 @@
 // The game's own start-up, as the program does it (app/main.cpp), quitting after the window's
 // first paint: what bench_race times against bench_floor.
 #include "app/application.h"
-#include "app/form1.h"
+#include "app/game_window.h"
 #include "first_paint.h"
 #include "game/random_source.h"
 
@@ -12,7 +12,7 @@
 int main(int argc, char* argv[]) {
     rakamlik::Application app(argc, argv);
     try {
-        rakamlik::Form1 window(std::make_unique<rakamlik::StandardRandom>(), [] {});
+        rakamlik::GameWindow window(std::make_unique<rakamlik::StandardRandom>(), [] {});
         new rakamlik::bench::FirstPaint(&window); // owned by the window
         window.show();
         return QApplication::exec();

@@ -20,23 +20,23 @@ void Game::load() {
     random_->seed(clockSeed());
 }
 
-void Game::yeni() {
+void Game::newGame() {
     state_.tryCount = 0;
     state_.entryCount = 0;
     guess_.fill({});
-    aç();
-    sil();
-    temizle();
-    gizle();
-    yenile();
-    redüzelt();
-    reaç();
+    unlockKeypad();
+    clearMarkersAndDial();
+    clearLedger();
+    hideRating();
+    resetMemoMarks();
+    resetMemoStates();
+    openMemo();
     drawSecret(*random_, state_.secretDigits);
     message_ = "Başarılar";
 }
 
 void Game::digit(int digit) {
-    if (digit < 0 || digit > 9 || !keypadOpen(digit)) {
+    if (digit < 0 || digit >= digitCount || !keypadOpen(digit)) {
         return;
     }
     // The previous guess stays in view until the first digit of the next.
@@ -47,65 +47,65 @@ void Game::digit(int digit) {
     increment(state_.entryCount);
     // A digit can stand only once in a guess.
     keypadOpen_.at(static_cast<std::size_t>(digit)) = false;
-    etikete_yaz();
+    showTypedDigit();
 }
 
-void Game::etikete_yaz() {
+void Game::showTypedDigit() {
     const auto place = static_cast<std::size_t>(state_.entryCount - 1);
     guess_.at(place) = std::to_string(state_.lastDigit);
     state_.guessDigits.at(place) = state_.lastDigit;
-    if (state_.entryCount == 4) {
+    if (state_.entryCount == guessLength) {
         state_.entryCount = 0;
         // Unlocking comes before the scoring, so a win's lock stands; the dial counts before the
         // scoring, so the rating counts the winning guess.
-        aç();
-        kadran();
-        deftere_yaz();
+        unlockKeypad();
+        countOnDial();
+        writeToLedger();
     }
 }
 
-void Game::kadran() {
+void Game::countOnDial() {
     increment(state_.tryCount);
-    // After 28 guesses every gauge is full and the dial stays as it is.
+    // After the dial's 28 steps every gauge is full and the dial stays as it is.
     if (const auto step = dialStep(state_.tryCount)) {
         gauges_.at(static_cast<std::size_t>(step->gauge)) = step->face;
     }
 }
 
-void Game::deftere_yaz() {
+void Game::writeToLedger() {
     // The ledger scrolls bottom-up so no row is overwritten before it is copied; the bottom
     // row's guess falls off.
     std::shift_right(ledger_.begin(), ledger_.end(), 1);
     ledger_.front() = Row{guess_, std::nullopt};
-    sorgu();
+    scoreGuess();
 }
 
-void Game::sorgu() {
+void Game::scoreGuess() {
     const Score s = score(state_.guessDigits, state_.secretDigits);
     state_.exactCount = s.exact;
     state_.nearCount = s.near;
     ledger_.front().score = s;
-    if (s.exact == 4) {
-        sonuç();
+    if (s.exact == guessLength) {
+        endWonGame();
     }
 }
 
-void Game::sonuç() {
+void Game::endWonGame() {
     beep_();
     message_ = "tebrikler";
-    kapat();
+    lockKeypad();
     // A game won after more than 28 guesses gets no rating.
     rating_ = rakamlik::rating(state_.tryCount);
 }
 
-void Game::bak() {
-    if (bakOpen_) {
+void Game::reveal() {
+    if (revealOpen_) {
         message_ = revealText(state_.secretDigits);
     }
 }
 
 void Game::memo(int digit) {
-    if (digit < 0 || digit > 9 || !memoOpen_) {
+    if (digit < 0 || digit >= digitCount || !memoOpen_) {
         return;
     }
     const auto k = static_cast<std::size_t>(digit);
@@ -114,42 +114,42 @@ void Game::memo(int digit) {
     state_.memoStates.at(k) = step.next;
 }
 
-void Game::kapat() {
+void Game::lockKeypad() {
     keypadOpen_.fill(false);
-    bakOpen_ = false;
+    revealOpen_ = false;
 }
 
-void Game::aç() {
+void Game::unlockKeypad() {
     keypadOpen_.fill(true);
-    bakOpen_ = true;
+    revealOpen_ = true;
 }
 
-void Game::sil() {
+void Game::clearMarkersAndDial() {
     for (Row& row : ledger_) {
         row.score.reset();
     }
     gauges_.fill(0);
 }
 
-void Game::temizle() {
+void Game::clearLedger() {
     for (Row& row : ledger_) {
         row.digits.fill({});
     }
 }
 
-void Game::gizle() {
+void Game::hideRating() {
     rating_.reset();
 }
 
-void Game::yenile() {
+void Game::resetMemoMarks() {
     memoMarks_.fill(memoReset);
 }
 
-void Game::redüzelt() {
+void Game::resetMemoStates() {
     state_.memoStates.fill(0);
 }
 
-void Game::reaç() {
+void Game::openMemo() {
     memoOpen_ = true;
 }
 

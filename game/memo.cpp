@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/memo.h"
 
+#include <array>
+#include <cassert>
+#include <cstddef>
+
 namespace rakamlik {
 
 MemoStep memoStep(std::int16_t state) noexcept {
-    switch (state) {
-    case 0:
-        return {{Rgb{0, 255, 255}, "camgöbeği"}, 1};
-    case 1:
-        return {{Rgb{255, 0, 0}, "kırmızı"}, 2};
-    default:
-        // State 2, and any stray value, goes back to black.
-        return {memoReset, 0};
-    }
+    static constexpr std::array<MemoStep, 3> steps{{
+        {{Rgb{0, 255, 255}, "camgöbeği"}, 1},
+        {{Rgb{255, 0, 0}, "kırmızı"}, 2},
+        {memoReset, 0},
+    }};
+    // Only memoStep() makes a state, so any other is a fault of the game's; the index is checked
+    // in every build as well.
+    assert(state >= 0 && state < static_cast<std::int16_t>(steps.size()));
+    return steps[static_cast<std::size_t>(state)];
 }
 
 } // namespace rakamlik

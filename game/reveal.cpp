@@ -3,7 +3,7 @@
 
 namespace rakamlik {
 
-std::string revealText(const std::array<std::int16_t, 4>& secret) {
+std::string revealText(const Digits& secret) {
     std::string text;
     for (const std::int16_t digit : secret) {
         if (digit >= 0) {

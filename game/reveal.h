@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/board_size.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,6 +10,6 @@
 namespace rakamlik {
 
 // The secret as the message label shows it: each digit behind a blank sign place, " 5 0 8 2".
-std::string revealText(const std::array<std::int16_t, 4>& secret);
+std::string revealText(const Digits& secret);
 
 } // namespace rakamlik

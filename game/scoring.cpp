@@ -3,8 +3,7 @@
 
 namespace rakamlik {
 
-Score score(const std::array<std::int16_t, 4>& guess,
-            const std::array<std::int16_t, 4>& secret) noexcept {
+Score score(const Digits& guess, const Digits& secret) noexcept {
     Score result;
     const auto [s0, s1, s2, s3] = secret;
     for (std::size_t i = 0; i < guess.size(); ++i) {

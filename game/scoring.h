@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/board_size.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -14,8 +16,7 @@ struct Score {
     friend constexpr bool operator==(Score, Score) = default;
 };
 
-Score score(const std::array<std::int16_t, 4>& guess,
-            const std::array<std::int16_t, 4>& secret) noexcept;
+Score score(const Digits& guess, const Digits& secret) noexcept;
 
 // What a screen reader says for a scored guess's marker, in Turkish (UTF-8): its counts of blue
 // and red marks, "2 mavi, 1 kırmızı işaret", or that none of its digits is in the secret.

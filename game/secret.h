@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/board_size.h"
+
 #include "game/random_source.h"
 
 #include <array>
@@ -13,6 +15,6 @@ namespace rakamlik {
 std::int16_t drawDigit(RandomSource& random);
 
 // Four different digits. Each place takes a digit, drawn again as long as it equals an earlier one.
-void drawSecret(RandomSource& random, std::array<std::int16_t, 4>& secret);
+void drawSecret(RandomSource& random, Digits& secret);
 
 } // namespace rakamlik

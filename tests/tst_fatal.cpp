@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own run, from start-up to the end: played, closed, and ended by an error nobody
-// expected or by a wrong design table.
+// expected.
 
 #include "app/application.h"
-#include "app/form1.h"
+#include "app/game_window.h"
 
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <stdexcept>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 using namespace rakamlik;
 using namespace Qt::Literals::StringLiterals;
@@ -50,9 +47,9 @@ private slots:
         bool played = false;
         QTimer::singleShot(0, qApp, [&] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* window = qobject_cast<Form1*>(w); window && window->isVisible()) {
-                    QTest::mouseClick(window->control(u"SSCommand11"_s), Qt::LeftButton);
-                    played = window->game().bakOpen(); // "Yeni" has begun a game
+                if (auto* window = qobject_cast<GameWindow*>(w); window && window->isVisible()) {
+                    QTest::mouseClick(window->board().newGame, Qt::LeftButton);
+                    played = window->game().revealOpen(); // "Yeni" has begun a game
                     window->close();
                 }
             }
@@ -91,27 +88,6 @@ private slots:
             what.isEmpty() ? QString::fromUtf8(Application::unknownErrorText) : what;
         QVERIFY2(reported == QString::fromUtf8(Application::fatalErrorText) + u"\n\n"_s + error,
                  qPrintable(reported));
-    }
-
-    // A wrong design table stops the program at start-up, and the report names the control at
-    // fault, or the role's place that no control takes.
-    void wrongDesignStopsTheProgram() {
-        using Fault = void (*)(design::Control & control);
-        const std::tuple<const char*, Fault, const char*> faults[] = {
-            {"SSCommand5", [](auto& c) { c.kind = design::Kind::Label; },
-             "SSCommand5 is a rakamlik::Label"},
-            {"SSCommand6", [](auto& c) { c.index = 5; },
-             "SSCommand6 takes the place of SSCommand5"},
-            {"Label5(7)", [](auto& c) { c.role = design::Role::None; }, "ledger cell 7"}};
-        for (const auto& [name, fault, named] : faults) {
-            std::vector<design::Control> table(design::controls().begin(),
-                                               design::controls().end());
-            fault(*std::ranges::find(table, std::string(name), &design::Control::name));
-            reported.clear();
-            QCOMPARE(qobject_cast<Application*>(qApp)->play(table), EXIT_FAILURE);
-            QVERIFY2(reported.contains(QLatin1String(named)), qPrintable(reported));
-            QCoreApplication::removePostedEvents(qApp); // the end posted for a loop that never ran
-        }
     }
 };
 

@@ -10,6 +10,11 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <functional>
+#include <stdexcept>
+
+Q_DECLARE_METATYPE(std::function<QPixmap()>)
+
 using namespace Qt::Literals::StringLiterals;
 using namespace rakamlik;
 
@@ -128,13 +133,30 @@ private slots:
         QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  load(QTest::currentDataTag() + (sharp ? "@2x"_L1 : ""_L1)));
     }
-    // Arguments that have no picture give null ones.
-    void missing() {
-        using namespace pictures;
-        QCOMPARE(
-            (QList<bool>{face(-1).isNull(), face(8).isNull(), marker(0, 0).isNull(),
-                         marker(3, 1).isNull(), marker(5, 0).isNull(), marker(-1, 2).isNull()}),
-            QList<bool>(6, true));
+    // The empty marker shows nothing; asking for a picture there is none of is a fault that
+    // names it. Every picture is there (checkPresent() finds none missing).
+    void noSuchPicture_data() {
+        QTest::addColumn<std::function<QPixmap()>>("picture");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("face -1") << std::function([] { return pictures::face(-1); }) << u"face-1"_s;
+        QTest::newRow("face 8") << std::function([] { return pictures::face(8); }) << u"face8"_s;
+        QTest::newRow("3 and 1") << std::function([] { return pictures::marker(3, 1); })
+                                 << u"marker_3_1"_s;
+        QTest::newRow("5 blue") << std::function([] { return pictures::marker(5, 0); })
+                                << u"marker_5_0"_s;
+    }
+    void noSuchPicture() {
+        QFETCH(std::function<QPixmap()>, picture);
+        QFETCH(QString, named);
+        QVERIFY(pictures::marker(0, 0).isNull());
+        pictures::checkPresent();
+        try {
+            picture();
+            QFAIL("no fault");
+        } catch (const std::runtime_error& fault) {
+            QVERIFY2(QString::fromUtf8(fault.what()).contains(u"/pictures/"_s + named),
+                     fault.what());
+        }
     }
     // The window icon comes at each size a desktop asks for, each once, and the desktop's icon
     // theme has it at each of the sizes it holds.

@@ -3,6 +3,7 @@
 
 #include "app/bell.h"
 #include "app/help.h"
+#include "app/version.h"
 #include "assets/pictures.h"
 #include "game/dial.h"
 #include "game/rating.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTextTable>
 #include <QtEndian>
@@ -41,12 +43,36 @@ QColor captionColour(QWidget* w) {
     return w->palette().color(QPalette::Active, w->foregroundRole());
 }
 
+// A control named in a test's data: its role and place, as the design table has them.
+struct Place {
+    design::Role role;
+    int index = 0;
+    int column = 0;
+};
+
+// What a screen reader was told last, if the announcement is still to be heard.
+QString told(const GameWindow& window) {
+    auto* notice = window.findChild<Announcer*>();
+    return notice->isVisible() ? nameOf(notice) : QString();
+}
+
+// What an image box shows, and what it is heard as.
+std::pair<qint64, QString> shown(const ImageBox* image) {
+    return {image->picture().pixmap.cacheKey(), nameOf(const_cast<ImageBox*>(image))};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Place)
 
 class TstWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::WindowFixture> f;
+
+    QWidget* control(const Place& at) const {
+        return f->board().control(at.role, at.index, at.column);
+    }
 
 private slots:
     void init() {
@@ -57,11 +83,9 @@ private slots:
     void cleanup() { f.reset(); }
 
     // The window as the desktop and assistive technology know it: a window, with groups of
-    // buttons (so its buttons are heard), pictures, and a notification for what changes. (Each
-    // control's place, look and text are checked by hand below, and the design table itself as
-    // the window is built.)
+    // buttons (so its buttons are heard), pictures, and a notification for what changes.
     void theWindow() {
-        const Form1& w = *f->window;
+        const GameWindow& w = *f->window;
         QCOMPARE(w.windowTitle(), u"Rakamlik"_s);
         QCOMPARE(w.size(), QSize(601, 392));
         QCOMPARE(w.minimumSize(), w.size());
@@ -71,11 +95,12 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), u"org.rakamlik.Rakamlik"_s);
         QCOMPARE(roleOf(f->window.get()), QAccessible::Window);
         QCOMPARE(roleOf(w.findChild<Announcer*>()), QAccessible::Notification);
-        QCOMPARE(roleOf(f->get("Image33")), QAccessible::Graphic);
-        auto* board = f->get<Panel>("SSPanel1");
+        QCOMPARE(roleOf(f->gauge(0)), QAccessible::Graphic);
+        Panel* board = f->board().board;
         QCOMPARE(roleOf(board), QAccessible::Grouping);
-        QCOMPARE(std::tuple(board->caption(), board->frameShadow(), board->lineWidth()),
-                 std::tuple(u"       "_s, QFrame::Raised, 3));
+        QCOMPARE(board->caption(), u"       "_s);
+        QCOMPARE(board->frameShadow(), QFrame::Raised);
+        QCOMPARE(board->lineWidth(), 3);
         // A disabled button is drawn greyed, whatever its caption colour.
         QCOMPARE_NE(f->keypad(1)->palette().color(QPalette::Disabled, QPalette::ButtonText),
                     captionColour(f->keypad(1)));
@@ -85,58 +110,97 @@ private slots:
 
     // Places, colours and faces worked out by hand from the design's twips, colours and points:
     // "left,top widthxheight caption-colour on back-colour, family pixel-size".
-    void placesAndLooks() {
-        const std::pair<const char*, const char*> rows[] = {
-            {"Label1", "16,16 51x45 #c04000 on #c0c000, DejaVu Sans 24 bold"},
-            {"Label4", "172,16 51x45 #c04000 on #c0c000, DejaVu Sans 26 bold"}, // a size larger
-            {"Label6", "142,272 81x25 #00ff00 on #400040, Liberation Serif 16 bold"},
-            {"Label5(0)", "298,144 29x21 #000000 on #c0c000, Liberation Sans 13 bold"},
-            {"Label13", "426,92 107x13 #80ffff on #c0c0c0, Liberation Sans 11"},
-            {"Label10", "526,104 67x13 #ffff00 on #c0c0c0, Liberation Sans 11"},
-            {"SSCommand10",
-             "108,236 51x29 #00ff00 on #c0c0c0, Liberation Sans 13 bold"}, // 0, under 8
-            {"SSCommand11", "6,4 85x57 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"SSCommand12", "6,4 91x21 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"SSCommand13", "556,140 31x25 #000000 on #c0c0c0, Liberation Sans 13 bold"},
-            {"SSPanel1", "16,16 261x365 #000000 on #c0c0c0, Liberation Sans 16 bold"},
-            {"SSPanel3", "12,24 237x77 #000000 on #c0c0c0, Liberation Sans 9"},
-            {"SSPanel4", "130,304 105x29 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"Image33", "288,16 73x65 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"Image1", "433,148 23x19 #000000 on #c0c0c0, Liberation Sans 11"}, // a pixel left
-            {"Image10", "434,364 15x5 #000000 on #c0c0c0, Liberation Sans 11"},
-            {"Image38", "14,8 233x345 #000000 on #c0c0c0, Liberation Sans 11"}};
-        for (const auto& [name, looks] : rows) {
-            QWidget* c = f->get(QString::fromLatin1(name));
-            const QRect at = c->geometry();
-            QCOMPARE(QString::asprintf("%d,%d %dx%d %s on %s, %s %d%s", at.x(), at.y(), at.width(),
-                                       at.height(), qPrintable(captionColour(c).name()),
-                                       qPrintable(c->palette().color(QPalette::Window).name()),
-                                       qPrintable(QFontInfo(c->font()).family()),
-                                       c->font().pixelSize(), c->font().bold() ? " bold" : ""),
-                     QString::fromLatin1(looks));
+    void placesAndLooks_data() {
+        using design::Role;
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QString>("looks");
+        const std::tuple<const char*, Place, const char*> rows[] = {
+            {"guess 0", {Role::Guess, 0}, "16,16 51x45 #c04000 on #c0c000, DejaVu Sans 24 bold"},
+            {"guess 3, a size larger",
+             {Role::Guess, 3},
+             "172,16 51x45 #c04000 on #c0c000, DejaVu Sans 26 bold"},
+            {"message",
+             {Role::Message},
+             "142,272 81x25 #00ff00 on #400040, Liberation Serif 16 bold"},
+            {"ledger cell 0,0",
+             {Role::LedgerCell, 0, 0},
+             "298,144 29x21 #000000 on #c0c000, Liberation Sans 13 bold"},
+            {"ledger cell 9,3",
+             {Role::LedgerCell, 9, 3},
+             "394,360 29x21 #000000 on #c0c000, Liberation Sans 13 bold"},
+            {"rating value 2",
+             {Role::RatingValue, 2},
+             "426,92 107x13 #80ffff on #c0c0c0, Liberation Sans 11"},
+            {"rating title 3",
+             {Role::RatingTitle, 3},
+             "526,104 67x13 #ffff00 on #c0c0c0, Liberation Sans 11"},
+            {"keypad 0, under 8",
+             {Role::Keypad, 0},
+             "108,236 51x29 #00ff00 on #c0c0c0, Liberation Sans 13 bold"},
+            {"keypad 6",
+             {Role::Keypad, 6},
+             "165,164 51x29 #00ff00 on #c0c0c0, Liberation Sans 13 bold"},
+            {"Yeni", {Role::NewGame}, "6,4 85x57 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"Bak", {Role::Reveal}, "6,4 91x21 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"memo 0",
+             {Role::Memo, 0},
+             "556,140 31x25 #000000 on #c0c0c0, Liberation Sans 13 bold"},
+            {"memo 9",
+             {Role::Memo, 9},
+             "556,356 31x25 #000000 on #c0c0c0, Liberation Sans 13 bold"},
+            {"board", {Role::Board}, "16,16 261x365 #000000 on #c0c0c0, Liberation Sans 16 bold"},
+            {"guess panel",
+             {Role::GuessPanel},
+             "12,24 237x77 #000000 on #c0c0c0, Liberation Sans 9"},
+            {"Yeni's frame",
+             {Role::NewGameFrame},
+             "24,272 97x65 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"Bak's frame",
+             {Role::RevealFrame},
+             "130,304 105x29 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"gauge 0", {Role::Gauge, 0}, "288,16 73x65 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"gauge 3", {Role::Gauge, 3}, "516,16 73x65 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"marker 0, a pixel left",
+             {Role::Marker, 0},
+             "433,148 23x19 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"marker 9", {Role::Marker, 9}, "434,364 15x5 #000000 on #c0c0c0, Liberation Sans 11"},
+            {"backdrop", {Role::Backdrop}, "14,8 233x345 #000000 on #c0c0c0, Liberation Sans 11"}};
+        for (const auto& [name, place, looks] : rows) {
+            QTest::newRow(name) << place << QString::fromLatin1(looks);
         }
+    }
+    void placesAndLooks() {
+        QFETCH(Place, place);
+        QFETCH(QString, looks);
+        QWidget* c = control(place);
+        const QRect at = c->geometry();
+        QCOMPARE(QString::asprintf("%d,%d %dx%d %s on %s, %s %d%s", at.x(), at.y(), at.width(),
+                                   at.height(), qPrintable(captionColour(c).name()),
+                                   qPrintable(c->palette().color(QPalette::Window).name()),
+                                   qPrintable(QFontInfo(c->font()).family()), c->font().pixelSize(),
+                                   c->font().bold() ? " bold" : ""),
+                 looks);
     }
 
     // A desktop may maximise the window or make it full-screen: the board stays whole, centred
     // on the grey, and goes back to its corner when the window is restored; the game goes on.
     // tst_window_wayland runs this natively on Wayland, where the compositor insists on its size.
     void maximisedAndRestored() {
-        QWidget* board = f->get("SSPanel1");
+        QWidget* board = f->board().board;
         for (const auto state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             f->window->windowHandle()->setWindowStates(state);
             QTRY_VERIFY(f->window->width() > 601 && f->window->height() > 392);
             const QSize grey = f->window->size() - QSize(601, 392);
             QCOMPARE(board->pos(), QPoint(16 + grey.width() / 2, 16 + grey.height() / 2));
-            QCOMPARE(f->get("SSCommand22")->pos(), board->pos() + QPoint(540, 340));
+            QCOMPARE(f->memo(9)->pos(), board->pos() + QPoint(540, 340));
             f->window->windowHandle()->setWindowStates(Qt::WindowNoState);
             QTRY_COMPARE(f->window->size(), QSize(601, 392));
             QCOMPARE(board->pos(), QPoint(16, 16));
         }
         f->newGame("5082");
         f->type("5082");
-        QCOMPARE(f->get<QLabel>("Label6")->text(), QStringLiteral("tebrikler"));
+        QCOMPARE(f->message()->text(), QStringLiteral("tebrikler"));
     }
-
     // The win is heard: Qt rings no bell on Wayland, so the program plays the sound theme's. X11
     // keeps the X bell and any other platform Qt's beep. tst_window_wayland runs this with a
     // private PulseAudio and records its only output: a losing guess is silent, the win rings.
@@ -209,154 +273,239 @@ private slots:
     // Later siblings are drawn over earlier ones; the backdrop lies under everything, and where
     // a rating title and a value overlap by a pixel the title is on top.
     void stacking() {
-        const auto depth = [&](const char* name) {
-            QWidget* w = f->get(QString::fromLatin1(name));
-            return w->parentWidget()->children().indexOf(w);
-        };
-        QCOMPARE(depth("Image38"), 0);
-        QCOMPARE_LT(depth("Label6"), depth("SSCommand1"));
-        QCOMPARE_LT(depth("Label6"), depth("SSPanel4"));
-        QCOMPARE_LT(depth("Label5(0)"), depth("SSCommand13"));
-        QCOMPARE_LT(depth("Label11"), depth("Label7"));
+        const auto depth = [](QWidget* w) { return w->parentWidget()->children().indexOf(w); };
+        QCOMPARE(depth(f->board().backdrop), 0);
+        QCOMPARE_LT(depth(f->message()), depth(f->keypad(1)));
+        QCOMPARE_LT(depth(f->message()), depth(f->board().revealFrame));
+        QCOMPARE_LT(depth(f->ledgerCell(0, 0)), depth(f->memo(0)));
+        QCOMPARE_LT(depth(f->ratingValue(0)), depth(f->ratingTitle(0)));
     }
 
     // A framed control shows a closed black frame, equally thick on every side (a device pixel
     // per whole step of the scale), its fill inside and nothing of it outside. Along a row and a
     // column through each, in device pixels, the runs of colour met must be: other, black, fill,
     // black, other. tst_window_scaled runs this at 1.25 and 1.75.
+    void framesAreClosed_data() {
+        using design::Role;
+        QTest::addColumn<Place>("place");
+        QTest::newRow("guess 0") << Place{Role::Guess, 0};
+        QTest::newRow("guess 3") << Place{Role::Guess, 3};
+        QTest::newRow("message") << Place{Role::Message};
+        QTest::newRow("ledger cell 0,0") << Place{Role::LedgerCell, 0, 0};
+        QTest::newRow("ledger cell 9,3") << Place{Role::LedgerCell, 9, 3};
+    }
     void framesAreClosed() {
+        QFETCH(Place, place);
         const QImage shot = f->window->grab().toImage();
         const qreal scale = shot.devicePixelRatio();
         const int line = std::max(1, qRound(scale));
-        for (const char* name : {"Label1", "Label4", "Label6", "Label5(0)", "Label5(39)"}) {
-            QWidget* c = f->get(QString::fromLatin1(name));
-            const QRectF at(QPointF(c->mapTo(f->window.get(), QPoint())) * scale,
-                            c->size() * scale);
-            const QRect box(QPoint(qRound(at.left()) - 1, qRound(at.top()) - 1),
-                            QPoint(qRound(at.right()), qRound(at.bottom())));
-            const QColor fill = c->palette().color(QPalette::Window);
-            for (const bool across : {true, false}) {
-                QString runs;
-                for (int i = 0; i < (across ? box.width() : box.height()); ++i) {
-                    const QColor colour = shot.pixelColor(
-                        across ? QPoint(box.left() + i, box.top() + box.height() * 85 / 100)
-                               : QPoint(box.left() + box.width() / 10, box.top() + i));
-                    runs += colour == Qt::black ? u'b' : colour == fill ? u'f' : u'o';
-                }
-                QVERIFY2(
-                    QRegularExpression(u"^o+b{%1}f+b{%1}o+$"_s.arg(line)).match(runs).hasMatch(),
-                    qPrintable(u"%1 at %2: %3"_s.arg(name).arg(scale).arg(runs)));
+        QWidget* c = control(place);
+        const QRectF at(QPointF(c->mapTo(f->window.get(), QPoint())) * scale, c->size() * scale);
+        const QRect box(QPoint(qRound(at.left()) - 1, qRound(at.top()) - 1),
+                        QPoint(qRound(at.right()), qRound(at.bottom())));
+        const QColor fill = c->palette().color(QPalette::Window);
+        for (const bool across : {true, false}) {
+            QString runs;
+            for (int i = 0; i < (across ? box.width() : box.height()); ++i) {
+                const QColor colour = shot.pixelColor(
+                    across ? QPoint(box.left() + i, box.top() + box.height() * 85 / 100)
+                           : QPoint(box.left() + box.width() / 10, box.top() + i));
+                runs += colour == Qt::black ? u'b' : colour == fill ? u'f' : u'o';
             }
+            QVERIFY2(
+                QRegularExpression(u"^o+b{%1}f+b{%1}o+$"_s.arg(line)).match(runs).hasMatch(),
+                qPrintable(u"%1 at %2: %3"_s.arg(across ? "across" : "down").arg(scale).arg(runs)));
         }
+        // Between the ledger's first cell and the marker beside it, only the window's grey.
         QCOMPARE(shot.pixelColor((QPointF(440, 155) * scale).toPoint()), QColor(192, 192, 192));
     }
 
     // Every message and rating the game will ever show fits its label, Turkish letters included.
     void textsFit_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<Place>("place");
         QTest::addColumn<QString>("text");
         for (const char* t : {"Başarılar", "tebrikler", " 5 0 8 2", " 8 9 4 0", "Q X T"}) {
-            QTest::addRow("Label6 %s", t) << u"Label6"_s << QString::fromUtf8(t);
+            QTest::addRow("message %s", t) << Place{design::Role::Message} << QString::fromUtf8(t);
         }
-        for (int guesses = 1; guesses <= 28; ++guesses) {
+        for (int guesses = 1; guesses <= dialSteps; ++guesses) {
             const Rating r = rating(guesses).value();
             const QString text = QString::fromUtf8(r.text);
-            QTest::addRow("Label%d %s", 11 + r.column, qPrintable(text))
-                << u"Label%1"_s.arg(11 + r.column) << text;
+            QTest::addRow("rating value %d %s", r.column, qPrintable(text))
+                << Place{design::Role::RatingValue, r.column} << text;
         }
     }
     void textsFit() {
-        QFETCH(QString, name);
+        QFETCH(Place, place);
         QFETCH(QString, text);
-        auto* label = f->get<QLabel>(name);
+        auto* label = qobject_cast<QLabel*>(control(place));
         const QFontMetrics metrics(label->font());
         QCOMPARE_LE(metrics.horizontalAdvance(text), label->contentsRect().width());
         QCOMPARE_LE(metrics.ascent() + metrics.descent(), label->contentsRect().height() + 1);
         QVERIFY(std::ranges::all_of(text, [&](QChar c) { return metrics.inFont(c); }));
     }
 
-    // A short game with real clicks, as the widgets show it and a screen reader hears it. The
-    // load has seeded the generator once.
-    void aShortGame() {
+    // The window's load seeds the generator, once; a new game does not.
+    void seededOnceAtLoad() {
         QCOMPARE(f->random->seeds, 1);
-        QWidget* memo7 = f->get("SSCommand20");
-        // What a screen reader is told of each change, at once.
-        const auto told = [notice = f->window->findChild<Announcer*>()] {
-            return notice->isVisible() ? nameOf(notice) : QString();
-        };
-        QCOMPARE(told(), QString());
         f->newGame("5082");
-        QCOMPARE(told(), u"Başarılar"_s);
-        f->type("134628505234");
-        QCOMPARE(told(), u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s);
-        QTest::mouseClick(memo7, Qt::LeftButton);
-        QTest::mouseClick(memo7, Qt::LeftButton);
-        QCOMPARE(told(), u"kırmızı"_s);
-        f->type("50");
-        QCOMPARE(f->keypad(5)->isEnabled(), false);
-        QCOMPARE(f->keypad(8)->isEnabled(), true);
-        f->type("82");
-        QCOMPARE(f->beeps, 1);
-        QCOMPARE(told(), u"5 0 8 2: 4 mavi işaret. tebrikler. Şanslı %55"_s);
-        QString ledger;
-        for (int i = 0; i < 20; ++i) {
-            ledger += f->get<QLabel>(u"Label5(%1)"_s.arg(i))->text();
-        }
-        QCOMPARE(ledger, u"5082523428501346"_s);
-        QCOMPARE(f->get<QLabel>("Label4")->text(), u"2"_s);
-        // What an image box shows, and what it is heard as.
-        const auto shown = [&](const char* box) {
-            auto* image = f->get<ImageBox>(box);
-            return std::pair(image->picture().pixmap.cacheKey(), nameOf(image));
-        };
-        const auto picture = [](const QPixmap& pixmap, const std::string& heard) {
-            return std::pair(pixmap.cacheKey(), toQString(heard));
-        };
-        QCOMPARE(shown("Image1"), picture(pictures::marker(4, 0), "4 mavi işaret"));
-        QCOMPARE(shown("Image2"), picture(pictures::marker(1, 1), "1 mavi, 1 kırmızı işaret"));
-        QCOMPARE(shown("Image3"), picture(pictures::marker(0, 4), "4 kırmızı işaret"));
-        QCOMPARE(shown("Image4"), picture(QPixmap(), "bulunan rakam yok"));
-        QCOMPARE(shown("Image33"), picture(pictures::face(4), gaugeName(4)));
-        QCOMPARE(shown("Image38"), picture(pictures::backdrop(), "")); // the parchment
-        QCOMPARE(f->window->grab().toImage().pixelColor(QPoint(433 + 2 + 12, 148 + 2 + 9)),
-                 QColor(128, 128, 255)); // the first blue mark's body
-        QCOMPARE(f->get("Label7")->isVisible(), true);
-        QCOMPARE(f->get("Label8")->isVisible(), false);
-        QCOMPARE(nameOf(f->get("Label11")), u"%55"_s);
-        QCOMPARE(nameOf(f->get("Label6")), u"tebrikler"_s);
-        // The caption is drawn, in its colour.
-        const QImage message =
-            f->get("Label6")->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const auto* pixels = reinterpret_cast<const QRgb*>(message.constBits());
-        QCOMPARE_GT(std::count(pixels, pixels + message.sizeInBytes() / 4, qRgb(0, 255, 0)), 20);
-        QCOMPARE(f->keypad(1)->isEnabled(), false);
-        QCOMPARE(f->get("SSCommand12")->isEnabled(), false);
-        QCOMPARE(captionColour(memo7), QColor(255, 0, 0));
-        QCOMPARE(memo7->accessibleDescription(), u"kırmızı"_s);
-
-        f->newGame("9876");
-        QCOMPARE(f->get("Label7")->isVisible(), false);
-        QCOMPARE(f->get<QLabel>("Label11")->text(), QString());
-        QCOMPARE(f->get<QLabel>("Label5(0)")->text(), QString());
-        QCOMPARE(nameOf(f->get("Label6")), u"Başarılar"_s);
-        QCOMPARE(shown("Image1"), picture(QPixmap(), ""));
-        QCOMPARE(shown("Image33"), picture(pictures::face(0), gaugeName(0)));
-        QCOMPARE(captionColour(memo7), QColor(0, 0, 0));
-        QCOMPARE(memo7->accessibleDescription(), u"siyah"_s);
-        QTest::mouseClick(f->get("SSCommand12"), Qt::LeftButton);
-        QCOMPARE(f->get<QLabel>("Label6")->text(), u" 9 8 7 6"_s);
-        QCOMPARE(told(), u"9 8 7 6"_s);
+        QCOMPARE(f->random->seeds, 1);
     }
 
-    // The keyboard (orca_game hears the order Tab follows): the focused button shows a dotted
-    // rectangle in its caption's colour three pixels inside its edge. Space, Return and the
-    // keypad's Enter press it; Return with Shift or Ctrl, or a held key's repeat, does not.
-    void keyboard() {
+    // What a screen reader is told at once of each change, with clicks as the player makes them:
+    // keys typed, "m" a memo button (7), "B" for "Bak" and "N" for "Yeni" after the game 5082.
+    void announced_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("at start-up") << u""_s << QString();
+        QTest::newRow("Yeni") << u"N"_s << u"Başarılar"_s;
+        QTest::newRow("a guess") << u"5234"_s << u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s;
+        QTest::newRow("a guess that finds none") << u"1346"_s << u"1 3 4 6: bulunan rakam yok"_s;
+        QTest::newRow("half a guess") << u"52345"_s << u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s;
+        QTest::newRow("memo, twice") << u"mm"_s << u"kırmızı"_s;
+        QTest::newRow("the win, with its rating")
+            << u"28505082"_s << u"5 0 8 2: 4 mavi işaret. tebrikler. Şanslı %85"_s;
+        QTest::newRow("Bak") << u"12B"_s << u"5 0 8 2"_s;
+    }
+    void announced() {
+        QFETCH(QString, keys);
+        QFETCH(QString, heard);
+        if (!keys.isEmpty()) {
+            f->newGame("5082");
+        }
+        for (const QChar key : keys) {
+            QWidget* button = key == u'm'   ? f->memo(7)
+                              : key == u'B' ? f->revealButton()
+                              : key == u'N' ? f->newGameButton()
+                                            : f->keypad(key.digitValue());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QCOMPARE(told(*f->window), heard);
+    }
+
+    // A digit typed is locked until the guess is complete; the others are not.
+    void aTypedDigitIsLocked() {
         f->newGame("5082");
+        f->type("50");
+        QCOMPARE(f->keypad(5)->isEnabled(), false);
+        QCOMPARE(f->keypad(0)->isEnabled(), false);
+        QCOMPARE(f->keypad(8)->isEnabled(), true);
+        f->type("82");
+        QCOMPARE(f->keypad(5)->isEnabled(), false); // the win locks them all
+        QCOMPARE(f->keypad(8)->isEnabled(), false);
+    }
+
+    // The ledger shows the guesses newest first, and the guess boxes the last guess whole.
+    void theLedgerKeepsTheGuesses() {
+        f->newGame("5082");
+        f->type("134628505234");
+        QString ledger;
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < guessLength; ++column) {
+                ledger += f->ledgerCell(row, column)->text();
+            }
+        }
+        QCOMPARE(ledger, u"523428501346"_s);
+        QCOMPARE(f->guessBox(0)->text(), u"5"_s);
+        QCOMPARE(f->guessBox(3)->text(), u"4"_s);
+    }
+
+    // Each marker shows its guess's marks and is heard by them; a row without a guess is blank
+    // and silent, a guess that found nothing blank but heard. A gauge shows and says its steps.
+    void picturesShowAndSay_data() {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QPixmap>("pixmap");
+        QTest::addColumn<QString>("heard");
+        using design::Role;
+        QTest::newRow("the win") << Place{Role::Marker, 0} << pictures::marker(4, 0)
+                                 << u"4 mavi işaret"_s;
+        QTest::newRow("1 and 1") << Place{Role::Marker, 1} << pictures::marker(1, 1)
+                                 << u"1 mavi, 1 kırmızı işaret"_s;
+        QTest::newRow("none in place")
+            << Place{Role::Marker, 2} << pictures::marker(0, 4) << u"4 kırmızı işaret"_s;
+        QTest::newRow("none found")
+            << Place{Role::Marker, 3} << QPixmap() << u"bulunan rakam yok"_s;
+        QTest::newRow("no guess") << Place{Role::Marker, 4} << QPixmap() << QString();
+        QTest::newRow("the first gauge")
+            << Place{Role::Gauge, 0} << pictures::face(4) << toQString(gaugeName(4));
+        QTest::newRow("a gauge at rest")
+            << Place{Role::Gauge, 1} << pictures::face(0) << toQString(gaugeName(0));
+        QTest::newRow("the parchment")
+            << Place{Role::Backdrop} << pictures::backdrop() << QString();
+    }
+    void picturesShowAndSay() {
+        QFETCH(Place, place);
+        QFETCH(QPixmap, pixmap);
+        QFETCH(QString, heard);
+        f->newGame("5082");
+        f->type("1346285052345082");
+        QCOMPARE(shown(qobject_cast<ImageBox*>(control(place))),
+                 std::pair(pixmap.cacheKey(), heard));
+    }
+
+    // The win: the beep, "tebrikler" in the message's colour, the rating under the gauge of its
+    // guesses, and the keypad and "Bak" locked. The next "Yeni" clears all of it.
+    void theWinIsShownAndClearedByYeni() {
+        f->newGame("5082");
+        f->type("1346523428505082");
+        QCOMPARE(f->beeps, 1);
+        QCOMPARE(f->ratingTitle(0)->isVisible(), true);
+        QCOMPARE(f->ratingTitle(1)->isVisible(), false);
+        QCOMPARE(nameOf(f->ratingValue(0)), u"%55"_s);
+        QCOMPARE(nameOf(f->message()), u"tebrikler"_s);
+        const QImage message = f->message()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(message.constBits());
+        QCOMPARE_GT(std::count(pixels, pixels + message.sizeInBytes() / 4, qRgb(0, 255, 0)), 20);
+        QCOMPARE(f->revealButton()->isEnabled(), false);
+        // The first blue mark's body.
+        QCOMPARE(f->window->grab().toImage().pixelColor(QPoint(433 + 2 + 12, 148 + 2 + 9)),
+                 QColor(128, 128, 255));
+
+        f->newGame("9876");
+        QCOMPARE(f->ratingTitle(0)->isVisible(), false);
+        QCOMPARE(f->ratingValue(0)->text(), QString());
+        QCOMPARE(f->ledgerCell(0, 0)->text(), QString());
+        QCOMPARE(nameOf(f->message()), u"Başarılar"_s);
+        QCOMPARE(shown(f->marker(0)), std::pair(QPixmap().cacheKey(), QString()));
+        QCOMPARE(shown(f->gauge(0)),
+                 std::pair(pictures::face(0).cacheKey(), toQString(gaugeName(0))));
+        QCOMPARE(f->revealButton()->isEnabled(), true);
+        QTest::mouseClick(f->revealButton(), Qt::LeftButton);
+        QCOMPARE(f->message()->text(), u" 9 8 7 6"_s);
+    }
+
+    // A memo button's caption turns cyan, red and black again, and its description names the
+    // colour; "Yeni" turns it black.
+    void memoMarks_data() {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("once") << 1 << QColor(0, 255, 255) << u"camgöbeği"_s;
+        QTest::newRow("twice") << 2 << QColor(255, 0, 0) << u"kırmızı"_s;
+        QTest::newRow("three times") << 3 << QColor(0, 0, 0) << u"siyah"_s;
+        QTest::newRow("twice, then Yeni") << -2 << QColor(0, 0, 0) << u"siyah"_s;
+    }
+    void memoMarks() {
+        QFETCH(int, clicks);
+        QFETCH(QColor, colour);
+        QFETCH(QString, named);
+        f->newGame("5082");
+        for (int i = 0; i < std::abs(clicks); ++i) {
+            QTest::mouseClick(f->memo(7), Qt::LeftButton);
+        }
+        if (clicks < 0) {
+            f->newGame("9876");
+        }
+        QCOMPARE(captionColour(f->memo(7)), colour);
+        QCOMPARE(f->memo(7)->accessibleDescription(), named);
+        QCOMPARE(captionColour(f->memo(6)), QColor(0, 0, 0));
+    }
+    // The focused button shows a dotted rectangle in its caption's colour three pixels inside its
+    // edge, once the focus came from the keyboard (orca_game hears the order Tab follows).
+    void keyboardFocusIsShown() {
         f->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
-        auto* yeni = f->get<QPushButton>("SSCommand11");
-        const auto dotsOnTopEdge = [&] {
+        Button* yeni = f->newGameButton();
+        const auto dotsOnTopEdge = [yeni] {
             const QImage image = yeni->grab().toImage();
             int dots = 0;
             for (int x = 4; x < image.width() - 4; ++x) {
@@ -370,49 +519,104 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), yeni);
         QCOMPARE_GT(dotsOnTopEdge(), (yeni->width() - 8) / 4);
-        const std::tuple<int, Qt::KeyboardModifiers, bool> keys[] = {
-            {Qt::Key_Return, Qt::ShiftModifier, false}, // these three type nothing
-            {Qt::Key_Return, Qt::ControlModifier, false},
-            {Qt::Key_Return, Qt::NoModifier, true}, // a repeat
-            {Qt::Key_Space, Qt::NoModifier, false}, // these type 4, 5 and 6
-            {Qt::Key_Return, Qt::NoModifier, false},
-            {Qt::Key_Enter, Qt::KeypadModifier, false}};
-        for (int d = 1; d <= 6; ++d) {
-            const auto& [key, modifiers, repeat] = keys[d - 1];
-            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent event(type, key, modifiers, {}, repeat);
-                QApplication::sendEvent(f->keypad(d), &event);
-            }
-        }
-        QCOMPARE(f->window->game().guess(), (std::array<std::string, 4>{"4", "5", "6", ""}));
+    }
 
-        // The digit keys, on the main row or the numeric keypad, press the keypad's buttons, and
-        // a locked digit's key does nothing; Ctrl+N starts a new game. Screen readers hear them.
-        const auto keysOf = [](QWidget* button) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
-            return a->actionInterface()->keyBindingsForAction(
-                QAccessibleActionInterface::pressAction());
-        };
-        QCOMPARE(keysOf(f->keypad(7)), QStringList(u"7"_s));
-        QCOMPARE(keysOf(yeni), QStringList(u"Ctrl+N"_s));
-        // At once: the next guess's first digit may follow the last one's at typing speed.
-        QTest::keyClick(f->window.get(), Qt::Key_4);
-        QTest::keyClick(f->window.get(), Qt::Key_7, Qt::KeypadModifier);
-        QTest::keyClick(f->window.get(), Qt::Key_4);
+    // Space, Return and the keypad's Enter press the focused button; Return with Shift or Ctrl,
+    // or a held key's repeat, does not.
+    void keysPressTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << false << true;
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false << true;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                               << false << true;
+        QTest::newRow("Shift+Return")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << false;
+        QTest::newRow("Ctrl+Return")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << false << false;
+        QTest::newRow("Return held")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true << false;
+    }
+    void keysPressTheFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, repeat);
+        QFETCH(bool, pressed);
+        f->newGame("5082");
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, modifiers, {}, repeat);
+            QApplication::sendEvent(f->keypad(4), &event);
+        }
+        QCOMPARE(f->window->game().guess()[0], std::string(pressed ? "4" : ""));
+    }
+
+    // The digit keys, on the main row or the numeric keypad, press the keypad's buttons, at once:
+    // the next guess's first digit may follow the last one's at typing speed. A locked digit's
+    // key does nothing. Screen readers hear a button's key.
+    void digitKeysType() {
+        f->newGame("5082");
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QAccessibleInterface* seven = QAccessible::queryAccessibleInterface(f->keypad(7));
+        QCOMPARE(seven->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 QStringList(u"7"_s));
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_4, Qt::NoModifier},
+                                             {Qt::Key_5, Qt::KeypadModifier},
+                                             {Qt::Key_5, Qt::NoModifier},
+                                             {Qt::Key_6, Qt::NoModifier},
+                                             {Qt::Key_7, Qt::KeypadModifier},
+                                             {Qt::Key_4, Qt::NoModifier}}) {
+            QTest::keyClick(f->window.get(), key, modifiers);
+        }
         QCOMPARE(f->window->game().ledger()[0].digits,
                  (std::array<std::string, 4>{"4", "5", "6", "7"}));
         QCOMPARE(f->window->game().guess()[0], std::string("4"));
-        QTest::keyClick(f->window.get(), Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(f->window.get(), Qt::Key_0);
-        QTest::keyClick(f->window.get(), Qt::Key_9);
-        QCOMPARE(f->window->game().ledger()[0].digits[0], std::string());
-        QCOMPARE(f->window->game().guess(), (std::array<std::string, 4>{"0", "9", "", ""}));
+    }
+
+    // Each command's key acts exactly once, whether the menu is open or not: the window and the
+    // menu share one action for it. Ctrl+N starts a new game, F1 opens the help and Ctrl+Q closes
+    // the window.
+    void commandKeysActOnce_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("menuOpen");
+        for (const bool open : {false, true}) {
+            for (const char* key : {"Ctrl+N", "F1", "Ctrl+Q"}) {
+                QTest::addRow("%s, menu %s", key, open ? "open" : "closed")
+                    << QString::fromLatin1(key) << open;
+            }
+        }
+    }
+    void commandKeysActOnce() {
+        QFETCH(QString, key);
+        QFETCH(bool, menuOpen);
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        Commands& commands = f->window->commands();
+        QAction* action = key == u"Ctrl+N"_s ? commands.newGame()
+                          : key == u"F1"_s   ? commands.help()
+                                             : commands.quit();
+        const QSignalSpy triggered(action, &QAction::triggered);
+        const QSignalSpy newGames(f->newGameButton(), &QPushButton::clicked);
+        if (menuOpen) {
+            commands.showMenu(f->window->mapToGlobal(QPoint(150, 280)));
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        }
+        QWidget* to = menuOpen ? QApplication::activePopupWidget() : f->window.get();
+        const QKeySequence sequence(key);
+        QTest::keyClick(to, sequence[0].key(), sequence[0].keyboardModifiers());
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(newGames.count(), key == u"Ctrl+N"_s ? 1 : 0);
+        QCOMPARE(f->window->findChildren<HelpWindow*>().size(), key == u"F1"_s ? 1 : 0);
+        QCOMPARE(f->window->isVisible(), key != u"Ctrl+Q"_s);
     }
 
     // The keys around the board. F1 opens the help, once however often it is pressed, and the
-    // game goes on behind it; Esc closes it and the focus is back where it was. A right click,
-    // the Menu key (a context menu event from the keyboard, to the focused button) and Shift+F10
-    // open the menu, whose "Hakkında" shows the version. Ctrl+Q closes the window.
+    // game goes on behind it; Esc closes it and the focus is back where it was; Ctrl+Q works in
+    // it too. A right click, the Menu key (a context menu event from the keyboard, to the focused
+    // button) and Shift+F10 open the menu, whose "Hakkında" shows the version.
     void keysAroundTheBoard_data() {
         QTest::addColumn<QString>("keys"); // "menu" for the Menu key, "click" for a right click
         QTest::addColumn<QString>("opens");
@@ -422,7 +626,6 @@ private slots:
         QTest::newRow("right click") << u"click"_s << u"menu"_s;
         QTest::newRow("Menu key") << u"menu"_s << u"menu"_s;
         QTest::newRow("Shift+F10") << u"Shift+F10"_s << u"menu"_s;
-        QTest::newRow("Ctrl+Q") << u"Ctrl+Q"_s << u"closed"_s;
         QTest::newRow("Ctrl+Q in the help") << u"F1, Ctrl+Q"_s << u"closed"_s;
     }
     void keysAroundTheBoard() {
@@ -438,7 +641,8 @@ private slots:
             const bool click = keys == u"click"_s;
             QContextMenuEvent event(click ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard,
                                     {2, 2}, f->window->mapToGlobal(QPoint(150, 280)));
-            QApplication::sendEvent(click ? f->get("Label6") : f->keypad(7), &event);
+            QApplication::sendEvent(click ? static_cast<QWidget*>(f->message()) : f->keypad(7),
+                                    &event);
         } else {
             const QKeySequence sequence(keys);
             for (int i = 0; i < sequence.count(); ++i) {
@@ -470,7 +674,8 @@ private slots:
             auto* about = f->window->findChild<QDialog*>(u"about"_s);
             QTRY_VERIFY(about != nullptr && about->isVisible());
             const QString text = about->findChild<QTextBrowser*>()->toPlainText();
-            QVERIFY(text.contains(u"Rakamlik 1.0.0"_s) && text.contains(u"Kamu Lisansı"_s));
+            QVERIFY(text.contains(u"Rakamlik "_s + QLatin1String(RAKAMLIK_VERSION)));
+            QVERIFY(text.contains(u"Kamu Lisansı"_s));
         } else if (opens == u"closed"_s) {
             QVERIFY(!f->window->isVisible());
         } else {
@@ -479,9 +684,24 @@ private slots:
         }
     }
 
-    // The help's rating table says what the board would show for every guess count, and none of
-    // its markup is left for the player to read.
-    void helpRatesAsTheGame() {
+    // The help's rating table: the guess counts of each column, and the board's words for them
+    // under the column's title. None of its markup is left for the player to read.
+    void helpRatingTable_data() {
+        QTest::addColumn<int>("guesses");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("rated");
+        QTest::newRow("1") << 1 << u"Şanslı"_s << u"%100"_s;
+        QTest::newRow("7") << 7 << u"Şanslı"_s << u"%10"_s;
+        QTest::newRow("8") << 8 << u"Üstün"_s << u"%100"_s;
+        QTest::newRow("15") << 15 << u"Normal"_s << u"Çok süper"_s;
+        QTest::newRow("21") << 21 << u"Normal"_s << u"Az"_s;
+        QTest::newRow("22") << 22 << u"Anormal"_s << u"%10"_s;
+        QTest::newRow("28") << 28 << u"Anormal"_s << u"%100"_s;
+    }
+    void helpRatingTable() {
+        QFETCH(int, guesses);
+        QFETCH(QString, title);
+        QFETCH(QString, rated);
         QTest::keyClick(f->window.get(), Qt::Key_F1);
         const QTextDocument* page = f->window->findChild<QTextBrowser*>()->document();
         QCOMPARE(page->toPlainText().count(QRegularExpression(u"[<>]"_s)), 0);
@@ -496,14 +716,11 @@ private slots:
             c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             return c.selectedText();
         };
-        for (int guesses = 1; guesses <= 28; ++guesses) {
-            const Rating r = rating(guesses).value();
-            const int row = r.column * 2;
-            const int column = (guesses - 1) % 7 + 1;
-            QCOMPARE(cell(row, column), QString::number(guesses));
-            QCOMPARE(cell(row + 1, column), QString::fromUtf8(r.text));
-            QCOMPARE(cell(row + 1, 0), f->get<QLabel>(u"Label%1"_s.arg(7 + r.column))->text());
-        }
+        const int row = (guesses - 1) / 7 * 2;
+        const int column = (guesses - 1) % 7 + 1;
+        QCOMPARE(cell(row, column), QString::number(guesses));
+        QCOMPARE(cell(row + 1, column), rated);
+        QCOMPARE(cell(row + 1, 0), title);
     }
 };
 

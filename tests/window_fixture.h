@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/form1.h"
+#include "app/game_window.h"
 #include "scripted_random.h"
 
 #include <QPushButton>
@@ -13,12 +13,12 @@
 namespace rakamlik::testing {
 
 // A shown window with a scripted random source and a beep counter, as the player sees it at
-// start-up; at every beep `bell` rings as well. Controls are found by their design names.
+// start-up; at every beep `bell` rings as well. Controls are found by their roles.
 struct WindowFixture {
     explicit WindowFixture(void (*bell)() = [] {}) {
         auto scripted = std::make_unique<ScriptedRandom>();
         random = scripted.get();
-        window = std::make_unique<Form1>(std::move(scripted), [this, bell] {
+        window = std::make_unique<GameWindow>(std::move(scripted), [this, bell] {
             ++beeps;
             bell();
         });
@@ -29,21 +29,25 @@ struct WindowFixture {
         }
     }
 
-    template <typename Widget = QWidget> Widget* get(const QString& name) const {
-        auto* widget = qobject_cast<Widget*>(window->control(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
+    const Board& board() const { return window->board(); }
+    Button* keypad(int digit) const { return board().keypad.at(std::size_t(digit)); }
+    Button* memo(int digit) const { return board().memo.at(std::size_t(digit)); }
+    Button* newGameButton() const { return board().newGame; }
+    Button* revealButton() const { return board().reveal; }
+    Label* guessBox(int place) const { return board().guess.at(std::size_t(place)); }
+    Label* message() const { return board().message; }
+    Label* ledgerCell(int row, int column) const {
+        return board().ledger.at(std::size_t(row)).at(std::size_t(column));
     }
-    QPushButton* keypad(int digit) const {
-        return get<QPushButton>(QStringLiteral("SSCommand%1").arg(digit == 0 ? 10 : digit));
-    }
+    ImageBox* marker(int row) const { return board().markers.at(std::size_t(row)); }
+    ImageBox* gauge(int g) const { return board().gauges.at(std::size_t(g)); }
+    Label* ratingTitle(int column) const { return board().ratingTitles.at(std::size_t(column)); }
+    Label* ratingValue(int column) const { return board().ratingValues.at(std::size_t(column)); }
 
     // Scripts the draws that make `secret` ("5082") and clicks "Yeni".
     void newGame(std::string_view secret) const {
         random->draw(secret);
-        QTest::mouseClick(get("SSCommand11"), Qt::LeftButton);
+        QTest::mouseClick(newGameButton(), Qt::LeftButton);
     }
     // Types the digits of `digits` on the keypad.
     void type(std::string_view digits) const {
@@ -54,7 +58,7 @@ struct WindowFixture {
 
     ScriptedRandom* random = nullptr;
     int beeps = 0;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<GameWindow> window;
 };
 
 } // namespace rakamlik::testing
