@@ -319,7 +319,7 @@ std::vector<std::string> validate(std::span<const Control> table) {
         const std::string name = nameOf(control);
         const int columns = control.role == Role::LedgerCell ? guessLength : 1;
         if (control.role == Role::Window) {
-            faults.push_back("a control takes the window's role");
+            faults.emplace_back("a control takes the window's role");
             continue;
         }
         if (control.index < 0 || control.index >= roleSize(control.role) || control.column < 0 ||

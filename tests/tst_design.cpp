@@ -20,7 +20,7 @@ namespace {
 using Fault = std::function<void(std::vector<Control>& table)>;
 
 // Changes the table's control of `role` at `index` (and `column`) by `change`.
-Fault changed(Role role, int index, int column, std::function<void(Control&)> change) {
+Fault changed(Role role, int index, int column, const std::function<void(Control&)>& change) {
     return [=](std::vector<Control>& table) {
         change(*std::ranges::find_if(table, [&](const Control& c) {
             return c.role == role && c.index == index && c.column == column;

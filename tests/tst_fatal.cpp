@@ -45,18 +45,23 @@ private slots:
     // with success.
     void playedThenClosed() {
         bool played = false;
-        QTimer::singleShot(0, qApp, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* window = qobject_cast<GameWindow*>(w); window && window->isVisible()) {
-                    QTest::mouseClick(window->board().newGame, Qt::LeftButton);
-                    played = window->game().revealOpen(); // "Yeni" has begun a game
-                    window->close();
+        // Once the program's event loop runs.
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (auto* window = qobject_cast<GameWindow*>(w);
+                        window && window->isVisible()) {
+                        QTest::mouseClick(window->board().newGame, Qt::LeftButton);
+                        played = window->game().revealOpen(); // "Yeni" has begun a game
+                        window->close();
+                    }
                 }
-            }
-            if (!played) {
-                QApplication::exit(2); // no window on screen, or one that does not play
-            }
-        });
+                if (!played) {
+                    QApplication::exit(2); // no window on screen, or one that does not play
+                }
+            },
+            Qt::QueuedConnection);
         QCOMPARE(qobject_cast<Application*>(qApp)->play(), 0);
         QCOMPARE(reported, QString());
         QVERIFY(played);

@@ -53,7 +53,8 @@ public:
 private:
     static double smooth(double t) { return t * t * (3 - 2 * t); }
     double height(int cx, int cy) const {
-        return heights_[static_cast<std::size_t>(cy * columns_ + cx)];
+        return heights_[static_cast<std::size_t>(cy) * static_cast<std::size_t>(columns_) +
+                        static_cast<std::size_t>(cx)];
     }
     int cell_;
     int columns_;
