@@ -20,14 +20,17 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace rakamlik {
 namespace {
 
 // The rating of every guess count a game can be rated for, as the board would show it: a pair of
-// rows for each column, the guess counts above and the column's title and texts below. Built from
-// the rules themselves, so the help cannot say otherwise than the board.
+// rows for each column, the guess counts above and the column's title and texts below, each row
+// led by its label, so that a screen reader names it. Built from the rules themselves, so the help
+// cannot say otherwise than the board.
 QString ratingTable(const std::array<QString, 4>& titles) {
     std::array<QString, gaugeCount> counts;
     std::array<QString, gaugeCount> texts;
@@ -39,7 +42,8 @@ QString ratingTable(const std::array<QString, 4>& titles) {
     }
     QString table = QStringLiteral("<table cellspacing='0' cellpadding='3' border='1'>");
     for (std::size_t column = 0; column < titles.size(); ++column) {
-        table += QStringLiteral("<tr><td></td>%1</tr><tr><th align='left'>%2</th>%3</tr>")
+        table += QStringLiteral(
+                     "<tr><th align='left'>Tahmin</th>%1</tr><tr><th align='left'>%2</th>%3</tr>")
                      .arg(counts.at(column), titles.at(column).toHtmlEscaped(), texts.at(column));
     }
     return table + QStringLiteral("</table>");
@@ -129,6 +133,24 @@ QDialogButtonBox* closeButtons(QDialog* window) {
     return buttons;
 }
 
+// The narrowest the help is made to fit beside the board: its text reflows down to it without
+// sideways scrolling.
+constexpr int narrowestHelp = 300;
+
+// Where the player plays: the keypad and the guess boxes, in global coordinates.
+QRect playedPart(const QWidget* board) {
+    QRect part;
+    for (const design::Control& control : design::controls()) {
+        if (control.role != design::Role::Keypad && control.role != design::Role::Guess) {
+            continue;
+        }
+        if (const auto* widget = board->findChild<QWidget*>(QString::fromStdString(control.name))) {
+            part |= QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        }
+    }
+    return part;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* parent)
@@ -154,22 +176,47 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
     layout->addWidget(text);
     layout->addWidget(buttons);
 
-    // Tall enough for a few sections at once; on a small screen it fits and the text scrolls.
-    const QRect room = screen()->availableGeometry();
-    resize(QSize(560, 640).boundedTo(room.size() * 9 / 10));
-    // Beside the board, to its right or else to its left, where the screen has room, so both can
-    // be seen at once.
+    // Tall enough for a few sections at once, and as wide as reads well; on a small screen it fits
+    // and the text scrolls.
+    const QSize preferred(560, 640);
+    resize(preferred.boundedTo(screen()->availableGeometry().size()));
     if (parent != nullptr) {
-        const QRect board = parent->window()->frameGeometry();
-        const int gap = 8;
-        for (const QPoint at : {board.topRight() + QPoint(gap, 0),
-                                board.topLeft() - QPoint(gap + frameSize().width(), 0)}) {
-            if (room.contains(QRect(at, frameSize()))) {
-                move(at);
-                break;
-            }
-        }
+        // Not yet framed, the help is taken to get a frame like the board's.
+        const QWidget* board = parent->window();
+        const QRect frame = board->frameGeometry();
+        const QRect inner = board->geometry();
+        const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        setGeometry(helpGeometry(board->screen()->availableGeometry(), frame, playedPart(board),
+                                 preferred.grownBy(margins),
+                                 narrowestHelp + margins.left() + margins.right())
+                        .marginsRemoved(margins));
     }
+}
+
+QRect helpGeometry(const QRect& available, const QRect& board, const QRect& kept, QSize preferred,
+                   int narrowest) {
+    const int gap = 8;
+    const int width = std::min(preferred.width(), available.width());
+    const int least = std::min(narrowest, width);
+    const int height = std::min(preferred.height(), available.height());
+    const int top = std::clamp(board.top(), available.top(), available.bottom() + 1 - height);
+    const int right = available.right() - board.right() - gap; // the room beside the board
+    const int left = board.left() - available.left() - gap;
+    if (right >= least && right >= left) {
+        return {board.right() + 1 + gap, top, std::min(width, right), height};
+    }
+    if (left >= least) {
+        return {board.left() - gap - std::min(width, left), top, std::min(width, left), height};
+    }
+    // At one edge of the screen or the other: the one that covers the keypad and the guess boxes
+    // least, and then the board.
+    const QRect atRight(available.right() + 1 - least, top, least, height);
+    const QRect atLeft(available.left(), top, least, height);
+    const auto covers = [&](const QRect& help) {
+        return std::pair((help & kept).width(), (help & board).width());
+    };
+    return covers(atLeft) < covers(atRight) ? atLeft : atRight;
 }
 
 QDialog* makeAboutBox(QWidget* parent) {

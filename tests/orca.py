@@ -63,7 +63,8 @@ def secret():
 
 
 read, write = os.pipe()
-start('Xvfb', '-displayfd', str(write), '-nolisten', 'tcp', '-screen', '0', '800x600x24', pass_fds=[write])
+# 1366x768, the most common laptop screen, where the help opens narrowed beside the board.
+start('Xvfb', '-displayfd', str(write), '-nolisten', 'tcp', '-screen', '0', '1366x768x24', pass_fds=[write])
 os.close(write)
 os.environ['DISPLAY'] = ':' + os.read(read, 16).decode().strip()
 log = os.path.join(work, 'orca.log')
