@@ -467,7 +467,7 @@ QString Form1::guessNews() const {
     QString news =
         words.join(u' ') + QStringLiteral(": ") + toQString(markerName(row.score.value()));
     if (row.score->exact == 4) {
-        news += QStringLiteral(". ") + toQString(game_.message());
+        news += QStringLiteral(", ") + toQString(game_.message());
         if (const std::optional<Rating>& rating = game_.rating()) {
             const auto column = static_cast<std::size_t>(rating->column);
             news += QStringLiteral(". ") + ratingTitles_.at(column)->text() + u' ' +

@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(f->keypad(8)->isEnabled(), true);
         f->type("82");
         QCOMPARE(f->beeps, 1);
-        QCOMPARE(told(), u"5 0 8 2: 4 mavi işaret. tebrikler. Şanslı %55"_s);
+        QCOMPARE(told(), u"5 0 8 2: 4 mavi işaret, tebrikler. Şanslı %55"_s);
         QString ledger;
         for (int i = 0; i < 20; ++i) {
             ledger += f->get<QLabel>(u"Label5(%1)"_s.arg(i))->text();
