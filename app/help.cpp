@@ -58,10 +58,10 @@ olabildiğince az tahminde bulun.</p>
 <h3>Tahmin</h3>
 <p><b>Yeni</b> düğmesi yeni bir oyun başlatır: bilgisayar bir sayı tutar, defteri ve kadranı
 temizler ve <b>Başarılar</b> yazar.</p>
-<p>Tahmininizi tuş takımındaki <b>1</b>–<b>9</b> ve <b>0</b> düğmeleriyle yazın; rakamlar soldan
-sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın düğmesi, tahmin tamamlanana dek gri
-kalır: bir tahminde her rakam yalnızca bir kez kullanılabilir. Dördüncü rakam tahmini
-tamamlar.</p>
+<p>Tahmininizi tuş takımındaki <b>1</b>'den <b>9</b>'a kadar olan düğmelerle ve <b>0</b>
+düğmesiyle yazın; rakamlar soldan sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın
+düğmesi, tahmin tamamlanana dek gri kalır: bir tahminde her rakam yalnızca bir kez
+kullanılabilir. Dördüncü rakam tahmini tamamlar.</p>
 
 <h3>Defter ve işaretler</h3>
 <p>Defter son on tahmininizi gösterir, en yenisi en üstte. Her tahminin yanında:</p>
@@ -76,40 +76,40 @@ her göstergede yedi adım vardır. 28 tahminden sonra kadran dolar, ama oyun s�
 
 <h3><b>tebrikler</b> ve derece</h3>
 <p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar bip sesi çıkarır ve
-<b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> yeni oyuna dek kilitlenir. Kazandığınız oyun,
-son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz, son tahmininizi
-sayan göstergenin altında görünür:</p>
+<b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> düğmesi yeni oyuna dek kilitlenir. Kazandığınız
+oyun, gizli sayıyı son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz,
+son tahmininizi sayan göstergenin altında görünür:</p>
 %1
 <p>28'den fazla tahminde kazandığınız oyun derece almaz.</p>
 
-<h3>Bak ve not düğmeleri</h3>
+<h3>Bak düğmesi ve not düğmeleri</h3>
 <p><b>Bak</b> düğmesi gizli sayıyı gösterir; oyun sürer.</p>
-<p>Sağdaki <b>0</b>–<b>9</b> düğmeleri not düğmeleridir. Bir not düğmesine her tıkladığınızda
-rengi sırayla camgöbeği, kırmızı ve yeniden siyah olur. Hangi rakamları elediğinizi, hangilerinin
-gizli sayıda olduğunu düşündüğünüzü not etmek için kullanın. <b>Yeni</b> hepsini siyaha
-döndürür.</p>
+<p>Sağdaki <b>0</b>'dan <b>9</b>'a kadar olan düğmeler not düğmeleridir. Bir not düğmesine her
+tıkladığınızda rengi sırayla camgöbeği, kırmızı ve yeniden siyah olur. Hangi rakamları
+elediğinizi, hangilerinin gizli sayıda olduğunu düşündüğünüzü not etmek için kullanın.
+<b>Yeni</b> düğmesi hepsini siyaha döndürür.</p>
 
 <h3>Tuşlar</h3>
 <table cellspacing='0' cellpadding='2'>
-<tr><th align='left'>0–9</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya da sağdaki
-sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen rakamın tuşu bir
-şey yapmaz.</td></tr>
+<tr><th align='left'>0'dan 9'a</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya
+da sağdaki sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen
+rakamın tuşu bir şey yapmaz.</td></tr>
 <tr><th align='left'>Ctrl+N</th><td><b>Yeni</b> düğmesine basar: yeni bir oyun başlar.</td></tr>
 <tr><th align='left'>F1</th><td>Bu pencereyi açar. Bu pencere açıkken de oynayabilirsiniz.</td></tr>
 <tr><th align='left'>Ctrl+Q</th><td>Oyunu kapatır.</td></tr>
 <tr><th align='left'>Tab, Shift+Tab</th><td>Odağı düğmeden düğmeye taşır.</td></tr>
 <tr><th align='left'>Boşluk, Enter</th><td>Odaktaki düğmeye basar; kısayol tuşu olmayan
-<b>Bak</b> ve not düğmelerine böyle basılır.</td></tr>
+<b>Bak</b> düğmesine ve not düğmelerine böyle basılır.</td></tr>
 <tr><th align='left'>Menü tuşu, Shift+F10</th><td>Menüyü açar (pencereye sağ tıklamak da açar):
 Yeni oyun, Nasıl oynanır, Hakkında, Çık.</td></tr>
 <tr><th align='left'>Esc</th><td>Bu pencereyi kapatır.</td></tr>
 </table>
 
 <h3>Ekran okuyucu</h3>
-<p>Ekran okuyucu (örneğin Orca) her düğmeyi, yazıyı ve resmi Türkçe seslendirir. Her değişiklik
-olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve dereceniz,
-<b>Bak</b>'tan sonra gizli sayı, <b>Yeni</b>'den sonra <b>Başarılar</b>, not düğmesinin yeni
-rengi.</p>
+<p>Ekran okuyucu (örneğin Orca) penceredeki düğmeleri, yazıları ve resimleri Türkçe seslendirir.
+Her değişiklik olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve
+dereceniz, <b>Bak</b> düğmesine basınca gizli sayı, <b>Yeni</b> düğmesine basınca
+<b>Başarılar</b>, not düğmesinin yeni rengi.</p>
 )";
 
 // Text that a screen reader's reading keys move through: a caret, Tab to leave it, and no menu of
@@ -232,9 +232,9 @@ QDialog* makeAboutBox(QWidget* parent) {
             "<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: bilgisayarın tuttuğu, "
             "rakamları birbirinden farklı dört basamaklı gizli sayıyı bulmaya çalışırsınız.</p>"
             "<p>Telif hakkı © 2026 Rakamlik geliştiricileri</p>"
-            "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
-            "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
-            "koşulları altında onu yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu "
+            "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfının yayımladığı GNU Genel Kamu "
+            "Lisansı'nın üçüncü sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
+            "koşulları altında onu yeniden dağıtabilir ve değiştirebilirsiniz.</p><p>Bu "
             "program yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; "
             "SATILABİLİRLİK ya da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. "
             "Ayrıntılar için GNU Genel Kamu Lisansı'na bakın.</p><p>Lisansın tam metni: "
