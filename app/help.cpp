@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -30,7 +31,9 @@ namespace {
 // The rating of every guess count a game can be rated for, as the board would show it: a pair of
 // rows for each column, the guess counts above and the column's title and texts below, each row
 // led by its label, so that a screen reader names it. Built from the rules themselves, so the help
-// cannot say otherwise than the board.
+// cannot say otherwise than the board. In the board's own size for the rating (8.25 points, 11
+// pixels), and with the counts' rows shaded instead of a grid of lines, so that it fits a help
+// narrowed beside the board.
 QString ratingTable(const std::array<QString, 4>& titles) {
     std::array<QString, gaugeCount> counts;
     std::array<QString, gaugeCount> texts;
@@ -40,10 +43,11 @@ QString ratingTable(const std::array<QString, 4>& titles) {
         counts.at(column) += QStringLiteral("<th>%1</th>").arg(guesses);
         texts.at(column) += QStringLiteral("<td>%1</td>").arg(toQString(r.text).toHtmlEscaped());
     }
-    QString table = QStringLiteral("<table cellspacing='0' cellpadding='3' border='1'>");
+    QString table =
+        QStringLiteral("<table cellspacing='0' cellpadding='2' style='font-size: 11px'>");
     for (std::size_t column = 0; column < titles.size(); ++column) {
-        table += QStringLiteral(
-                     "<tr><th align='left'>Tahmin</th>%1</tr><tr><th align='left'>%2</th>%3</tr>")
+        table += QStringLiteral("<tr bgcolor='#e0e0e0'><th align='left'>Tahmin</th>%1</tr>"
+                                "<tr><th align='left'>%2</th>%3</tr>")
                      .arg(counts.at(column), titles.at(column).toHtmlEscaped(), texts.at(column));
     }
     return table + QStringLiteral("</table>");
@@ -113,13 +117,15 @@ dereceniz, <b>Bak</b> düğmesine basınca gizli sayı, <b>Yeni</b> düğmesine 
 )";
 
 // Text that a screen reader's reading keys move through: a caret, Tab to leave it, and no menu of
-// Qt's own, whose entries would be in English. It has the focus when its window opens.
+// Qt's own, whose entries would be in English. It has the focus when its window opens. Its lines
+// break between words only.
 QTextBrowser* readableText(QWidget* parent) {
     auto* text = new QTextBrowser(parent);
     text->setAccessibleName(parent->windowTitle());
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setContextMenuPolicy(Qt::NoContextMenu);
     text->setTabChangesFocus(true);
+    text->setWordWrapMode(QTextOption::WordWrap);
     text->setFocus();
     return text;
 }
@@ -133,8 +139,7 @@ QDialogButtonBox* closeButtons(QDialog* window) {
     return buttons;
 }
 
-// The narrowest the help is made to fit beside the board: its text reflows down to it without
-// sideways scrolling.
+// The narrowest the help is made beside the board, however far its text would reflow.
 constexpr int narrowestHelp = 300;
 
 // Where the player plays: the keypad and the guess boxes, in global coordinates.
@@ -168,6 +173,12 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
                                       pictures::marker(blue, red));
     }
     text->setHtml(QString::fromUtf8(page).arg(ratingTable(columnTitles)));
+    // No narrower than its text reflows to without sideways scrolling: the widest word or table
+    // decides.
+    const std::unique_ptr<QTextDocument> laidOut(text->document()->clone());
+    laidOut->setTextWidth(0);
+    text->setMinimumWidth(qCeil(laidOut->size().width()) + 2 * text->frameWidth() +
+                          text->verticalScrollBar()->sizeHint().width());
     QDialogButtonBox* buttons = closeButtons(this);
     connect(buttons->addButton(QStringLiteral("Hakkında"), QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, &HelpWindow::aboutAsked);
@@ -189,7 +200,8 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
                                frame.right() - inner.right(), frame.bottom() - inner.bottom());
         setGeometry(helpGeometry(board->screen()->availableGeometry(), frame, playedPart(board),
                                  preferred.grownBy(margins),
-                                 narrowestHelp + margins.left() + margins.right())
+                                 std::max(narrowestHelp, minimumSizeHint().width()) +
+                                     margins.left() + margins.right())
                         .marginsRemoved(margins));
     }
 }
