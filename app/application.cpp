@@ -99,7 +99,10 @@ void Application::fail(const QString& what) {
 }
 
 void Application::showFatalError(const QString& message) {
-    QMessageBox::critical(nullptr, QString::fromLatin1(design::windowTitle), message);
+    // Its button in Turkish: Qt's own "OK" comes untranslated, as the game loads no translation.
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(design::windowTitle), message);
+    box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 } // namespace rakamlik

@@ -98,7 +98,7 @@ QString GameView::guessNews() const {
     QString news =
         words.join(u' ') + QStringLiteral(": ") + toQString(markerName(row.score.value()));
     if (row.score->exact == guessLength) {
-        news += QStringLiteral(". ") + toQString(game_.message());
+        news += QStringLiteral(", ") + toQString(game_.message());
         if (const std::optional<Rating>& rating = game_.rating()) {
             const auto column = static_cast<std::size_t>(rating->column);
             news += QStringLiteral(". ") + board_.ratingTitles.at(column)->text() + u' ' +

@@ -15,19 +15,25 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace rakamlik {
 namespace {
 
 // The rating of every guess count a game can be rated for, as the board would show it: a pair of
-// rows for each column, the guess counts above and the column's title and texts below. Built from
-// the rules themselves, so the help cannot say otherwise than the board.
+// rows for each column, the guess counts above and the column's title and texts below, each row
+// led by its label, so that a screen reader names it. Built from the rules themselves, so the help
+// cannot say otherwise than the board. In the board's own size for the rating (8.25 points, 11
+// pixels), and with the counts' rows shaded instead of a grid of lines, so that it fits a help
+// narrowed beside the board.
 QString ratingTable(const std::array<QString, 4>& titles) {
     std::array<QString, gaugeCount> counts;
     std::array<QString, gaugeCount> texts;
@@ -37,9 +43,11 @@ QString ratingTable(const std::array<QString, 4>& titles) {
         counts.at(column) += QStringLiteral("<th>%1</th>").arg(guesses);
         texts.at(column) += QStringLiteral("<td>%1</td>").arg(toQString(r.text).toHtmlEscaped());
     }
-    QString table = QStringLiteral("<table cellspacing='0' cellpadding='3' border='1'>");
+    QString table =
+        QStringLiteral("<table cellspacing='0' cellpadding='2' style='font-size: 11px'>");
     for (std::size_t column = 0; column < titles.size(); ++column) {
-        table += QStringLiteral("<tr><td></td>%1</tr><tr><th align='left'>%2</th>%3</tr>")
+        table += QStringLiteral("<tr bgcolor='#e0e0e0'><th align='left'>Tahmin</th>%1</tr>"
+                                "<tr><th align='left'>%2</th>%3</tr>")
                      .arg(counts.at(column), titles.at(column).toHtmlEscaped(), texts.at(column));
     }
     return table + QStringLiteral("</table>");
@@ -54,10 +62,10 @@ olabildiğince az tahminde bulun.</p>
 <h3>Tahmin</h3>
 <p><b>Yeni</b> düğmesi yeni bir oyun başlatır: bilgisayar bir sayı tutar, defteri ve kadranı
 temizler ve <b>Başarılar</b> yazar.</p>
-<p>Tahmininizi tuş takımındaki <b>1</b>–<b>9</b> ve <b>0</b> düğmeleriyle yazın; rakamlar soldan
-sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın düğmesi, tahmin tamamlanana dek gri
-kalır: bir tahminde her rakam yalnızca bir kez kullanılabilir. Dördüncü rakam tahmini
-tamamlar.</p>
+<p>Tahmininizi tuş takımındaki <b>1</b>'den <b>9</b>'a kadar olan düğmelerle ve <b>0</b>
+düğmesiyle yazın; rakamlar soldan sağa dört sarı tahmin kutusuna girer. Bastığınız rakamın
+düğmesi, tahmin tamamlanana dek gri kalır: bir tahminde her rakam yalnızca bir kez
+kullanılabilir. Dördüncü rakam tahmini tamamlar.</p>
 
 <h3>Defter ve işaretler</h3>
 <p>Defter son on tahmininizi gösterir, en yenisi en üstte. Her tahminin yanında:</p>
@@ -72,50 +80,52 @@ her göstergede yedi adım vardır. 28 tahminden sonra kadran dolar, ama oyun s�
 
 <h3><b>tebrikler</b> ve derece</h3>
 <p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar bip sesi çıkarır ve
-<b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> yeni oyuna dek kilitlenir. Kazandığınız oyun,
-son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz, son tahmininizi
-sayan göstergenin altında görünür:</p>
+<b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> düğmesi yeni oyuna dek kilitlenir. Kazandığınız
+oyun, gizli sayıyı son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz,
+son tahmininizi sayan göstergenin altında görünür:</p>
 %1
 <p>28'den fazla tahminde kazandığınız oyun derece almaz.</p>
 
-<h3>Bak ve not düğmeleri</h3>
+<h3>Bak düğmesi ve not düğmeleri</h3>
 <p><b>Bak</b> düğmesi gizli sayıyı gösterir; oyun sürer.</p>
-<p>Sağdaki <b>0</b>–<b>9</b> düğmeleri not düğmeleridir. Bir not düğmesine her tıkladığınızda
-rengi sırayla camgöbeği, kırmızı ve yeniden siyah olur. Hangi rakamları elediğinizi, hangilerinin
-gizli sayıda olduğunu düşündüğünüzü not etmek için kullanın. <b>Yeni</b> hepsini siyaha
-döndürür.</p>
+<p>Sağdaki <b>0</b>'dan <b>9</b>'a kadar olan düğmeler not düğmeleridir. Bir not düğmesine her
+tıkladığınızda rengi sırayla camgöbeği, kırmızı ve yeniden siyah olur. Hangi rakamları
+elediğinizi, hangilerinin gizli sayıda olduğunu düşündüğünüzü not etmek için kullanın.
+<b>Yeni</b> düğmesi hepsini siyaha döndürür.</p>
 
 <h3>Tuşlar</h3>
 <table cellspacing='0' cellpadding='2'>
-<tr><th align='left'>0–9</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya da sağdaki
-sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen rakamın tuşu bir
-şey yapmaz.</td></tr>
+<tr><th align='left'>0'dan 9'a</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya
+da sağdaki sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen
+rakamın tuşu bir şey yapmaz.</td></tr>
 <tr><th align='left'>Ctrl+N</th><td><b>Yeni</b> düğmesine basar: yeni bir oyun başlar.</td></tr>
 <tr><th align='left'>F1</th><td>Bu pencereyi açar. Bu pencere açıkken de oynayabilirsiniz.</td></tr>
 <tr><th align='left'>Ctrl+Q</th><td>Oyunu kapatır.</td></tr>
 <tr><th align='left'>Tab, Shift+Tab</th><td>Odağı düğmeden düğmeye taşır.</td></tr>
 <tr><th align='left'>Boşluk, Enter</th><td>Odaktaki düğmeye basar; kısayol tuşu olmayan
-<b>Bak</b> ve not düğmelerine böyle basılır.</td></tr>
+<b>Bak</b> düğmesine ve not düğmelerine böyle basılır.</td></tr>
 <tr><th align='left'>Menü tuşu, Shift+F10</th><td>Menüyü açar (pencereye sağ tıklamak da açar):
 Yeni oyun, Nasıl oynanır, Hakkında, Çık.</td></tr>
 <tr><th align='left'>Esc</th><td>Bu pencereyi kapatır.</td></tr>
 </table>
 
 <h3>Ekran okuyucu</h3>
-<p>Ekran okuyucu (örneğin Orca) her düğmeyi, yazıyı ve resmi Türkçe seslendirir. Her değişiklik
-olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve dereceniz,
-<b>Bak</b>'tan sonra gizli sayı, <b>Yeni</b>'den sonra <b>Başarılar</b>, not düğmesinin yeni
-rengi.</p>
+<p>Ekran okuyucu (örneğin Orca) penceredeki düğmeleri, yazıları ve resimleri Türkçe seslendirir.
+Her değişiklik olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve
+dereceniz, <b>Bak</b> düğmesine basınca gizli sayı, <b>Yeni</b> düğmesine basınca
+<b>Başarılar</b>, not düğmesinin yeni rengi.</p>
 )";
 
 // Text that a screen reader's reading keys move through: a caret, Tab to leave it, and no menu of
-// Qt's own, whose entries would be in English. It has the focus when its window opens.
+// Qt's own, whose entries would be in English. It has the focus when its window opens. Its lines
+// break between words only.
 QTextBrowser* readableText(QWidget* parent) {
     auto* text = new QTextBrowser(parent);
     text->setAccessibleName(parent->windowTitle());
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     text->setContextMenuPolicy(Qt::NoContextMenu);
     text->setTabChangesFocus(true);
+    text->setWordWrapMode(QTextOption::WordWrap);
     text->setFocus();
     return text;
 }
@@ -127,6 +137,24 @@ QDialogButtonBox* closeButtons(QDialog* window) {
     close->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, window, &QDialog::reject);
     return buttons;
+}
+
+// The narrowest the help is made beside the board, however far its text would reflow.
+constexpr int narrowestHelp = 300;
+
+// Where the player plays: the keypad and the guess boxes, in global coordinates.
+QRect playedPart(const QWidget* board) {
+    QRect part;
+    for (const design::Control& control : design::controls()) {
+        if (control.role != design::Role::Keypad && control.role != design::Role::Guess) {
+            continue;
+        }
+        if (const auto* widget =
+                board->findChild<QWidget*>(QString::fromStdString(design::nameOf(control)))) {
+            part |= QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        }
+    }
+    return part;
 }
 
 } // namespace
@@ -146,6 +174,12 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
                                       pictures::marker(blue, red));
     }
     text->setHtml(QString::fromUtf8(page).arg(ratingTable(columnTitles)));
+    // No narrower than its text reflows to without sideways scrolling: the widest word or table
+    // decides.
+    const std::unique_ptr<QTextDocument> laidOut(text->document()->clone());
+    laidOut->setTextWidth(0);
+    text->setMinimumWidth(qCeil(laidOut->size().width()) + 2 * text->frameWidth() +
+                          text->verticalScrollBar()->sizeHint().width());
     QDialogButtonBox* buttons = closeButtons(this);
     connect(buttons->addButton(QStringLiteral("Hakkında"), QDialogButtonBox::ActionRole),
             &QPushButton::clicked, this, &HelpWindow::aboutAsked);
@@ -154,22 +188,48 @@ HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* pare
     layout->addWidget(text);
     layout->addWidget(buttons);
 
-    // Tall enough for a few sections at once; on a small screen it fits and the text scrolls.
-    const QRect room = screen()->availableGeometry();
-    resize(QSize(560, 640).boundedTo(room.size() * 9 / 10));
-    // Beside the board, to its right or else to its left, where the screen has room, so both can
-    // be seen at once.
+    // Tall enough for a few sections at once, and as wide as reads well; on a small screen it fits
+    // and the text scrolls.
+    const QSize preferred(560, 640);
+    resize(preferred.boundedTo(screen()->availableGeometry().size()));
     if (parent != nullptr) {
-        const QRect board = parent->window()->frameGeometry();
-        const int gap = 8;
-        for (const QPoint at : {board.topRight() + QPoint(gap, 0),
-                                board.topLeft() - QPoint(gap + frameSize().width(), 0)}) {
-            if (room.contains(QRect(at, frameSize()))) {
-                move(at);
-                break;
-            }
-        }
+        // Not yet framed, the help is taken to get a frame like the board's.
+        const QWidget* board = parent->window();
+        const QRect frame = board->frameGeometry();
+        const QRect inner = board->geometry();
+        const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+        setGeometry(helpGeometry(board->screen()->availableGeometry(), frame, playedPart(board),
+                                 preferred.grownBy(margins),
+                                 std::max(narrowestHelp, minimumSizeHint().width()) +
+                                     margins.left() + margins.right())
+                        .marginsRemoved(margins));
     }
+}
+
+QRect helpGeometry(const QRect& available, const QRect& board, const QRect& kept, QSize preferred,
+                   int narrowest) {
+    const int gap = 8;
+    const int width = std::min(preferred.width(), available.width());
+    const int least = std::min(narrowest, width);
+    const int height = std::min(preferred.height(), available.height());
+    const int top = std::clamp(board.top(), available.top(), available.bottom() + 1 - height);
+    const int right = available.right() - board.right() - gap; // the room beside the board
+    const int left = board.left() - available.left() - gap;
+    if (right >= least && right >= left) {
+        return {board.right() + 1 + gap, top, std::min(width, right), height};
+    }
+    if (left >= least) {
+        return {board.left() - gap - std::min(width, left), top, std::min(width, left), height};
+    }
+    // At one edge of the screen or the other: the one that covers the keypad and the guess boxes
+    // least, and then the board.
+    const QRect atRight(available.right() + 1 - least, top, least, height);
+    const QRect atLeft(available.left(), top, least, height);
+    const auto covers = [&](const QRect& help) {
+        return std::pair((help & kept).width(), (help & board).width());
+    };
+    return covers(atLeft) < covers(atRight) ? atLeft : atRight;
 }
 
 QDialog* makeAboutBox(QWidget* parent) {
@@ -185,9 +245,9 @@ QDialog* makeAboutBox(QWidget* parent) {
             "<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: bilgisayarın tuttuğu, "
             "rakamları birbirinden farklı dört basamaklı gizli sayıyı bulmaya çalışırsınız.</p>"
             "<p>Telif hakkı © 2026 Rakamlik geliştiricileri</p>"
-            "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfı'nın yayımladığı GNU Genel Kamu "
-            "Lisansı'nın 3. sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
-            "koşulları altında onu yeniden dağıtabilir ve/veya değiştirebilirsiniz.</p><p>Bu "
+            "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfının yayımladığı GNU Genel Kamu "
+            "Lisansı'nın üçüncü sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
+            "koşulları altında onu yeniden dağıtabilir ve değiştirebilirsiniz.</p><p>Bu "
             "program yararlı olacağı umuduyla dağıtılmaktadır, ama HİÇBİR GARANTİSİ YOKTUR; "
             "SATILABİLİRLİK ya da BELİRLİ BİR AMACA UYGUNLUK için zımni garanti bile verilmez. "
             "Ayrıntılar için GNU Genel Kamu Lisansı'na bakın.</p><p>Lisansın tam metni: "

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -22,6 +23,15 @@ signals:
     // The player asked for the About box.
     void aboutAsked();
 };
+
+// Where the help opens, as its frame in logical pixels of the screen's `available` rectangle:
+// beside the board's frame `board`, on the side with more room, `preferred` wide or narrowed to fit
+// down to `narrowest`. Only where neither side leaves that much does it lie over the board, at the
+// screen's edge, as little as it can and off `kept` (the keypad and the guess boxes); a screen too
+// small for even that gets the help where it covers `kept` least. Its top is level with the
+// board's, as far as the screen allows.
+QRect helpGeometry(const QRect& available, const QRect& board, const QRect& kept, QSize preferred,
+                   int narrowest);
 
 // "Rakamlik hakkında": the name and version, what the game is, its copyright and licence. The
 // caller shows it; it does not block the game either.

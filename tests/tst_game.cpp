@@ -6,6 +6,7 @@
 //   RAKAMLIK_SEED=n RAKAMLIK_COMMANDS=n tst_game playsAsTheReferenceSays
 // replays a run up to a given key.
 
+#include "game/dial.h"
 #include "game/game.h"
 #include "game/scoring.h"
 #include "game/secret.h"
@@ -266,6 +267,23 @@ private slots:
         StandardRandom reseeded(2);
         reseeded.seed(1);
         QCOMPARE(drawn(std::move(reseeded)), drawn(StandardRandom(1)));
+    }
+
+    // What a screen reader hears of a gauge: at rest, each step with the suffix its number takes,
+    // and full.
+    void gaugeName_data() {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QString>("name");
+        const char* names[] = {"boş",           "7 adımdan 1'i", "7 adımdan 2'si", "7 adımdan 3'ü",
+                               "7 adımdan 4'ü", "7 adımdan 5'i", "7 adımdan 6'sı", "dolu"};
+        for (int face = 0; face <= stepsPerGauge; ++face) {
+            QTest::addRow("face %d", face) << face << QString::fromUtf8(names[face]);
+        }
+    }
+    void gaugeName() {
+        QFETCH(int, face);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromStdString(rakamlik::gaugeName(face)), name);
     }
 
     // Keys played from start-up against the secret 5082 (then 9876), and lines of what the board

@@ -351,7 +351,7 @@ private slots:
         QTest::newRow("half a guess") << u"52345"_s << u"5 2 3 4: 1 mavi, 1 kırmızı işaret"_s;
         QTest::newRow("memo, twice") << u"mm"_s << u"kırmızı"_s;
         QTest::newRow("the win, with its rating")
-            << u"28505082"_s << u"5 0 8 2: 4 mavi işaret. tebrikler. Şanslı %85"_s;
+            << u"28505082"_s << u"5 0 8 2: 4 mavi işaret, tebrikler. Şanslı %85"_s;
         QTest::newRow("Bak") << u"12B"_s << u"5 0 8 2"_s;
     }
     void announced() {
