@@ -54,9 +54,6 @@ private slots:
             << changed(Role::LedgerCell, 3, 2, [](Control& c) { c.column = 4; })
             << QStringList{"ledgerCell(3,4) lies beyond its role's places",
                            "no control is ledgerCell(3,2)"};
-        QTest::newRow("below zero")
-            << changed(Role::Gauge, 0, 0, [](Control& c) { c.index = -1; })
-            << QStringList{"gauge-1 lies beyond its role's places", "no control is gauge0"};
         QTest::newRow("in a panel made after it")
             << changed(Role::Reveal, 0, 0, [](Control& c) { c.parent = Role::GuessPanel; })
             << QStringList{"reveal lies in guessPanel, which is no panel made before it"};

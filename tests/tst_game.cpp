@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "game/scoring.h"
 #include "game/secret.h"
+#include "named_lines.h"
 #include "scripted_random.h"
 
 #include <QFileInfo>
@@ -347,16 +348,8 @@ private slots:
                 press(p.game, key.toLatin1());
             }
         }
-        // The board's lines that the row names, side by side with what it expects of them.
-        const QStringList expected = shows.split(u'|');
-        QStringList board;
-        for (const QString& line : expected) {
-            const QString name = line.section(u'=', 0, 0) + u'=';
-            for (const QString& shown : summary(viewOf(p.game, p.beeps))) {
-                board << (shown.startsWith(name) ? QStringList{shown} : QStringList{});
-            }
-        }
-        QCOMPARE(board.join(u'\n'), expected.join(u'\n'));
+        const auto [board, expected] = testing::namedLines(summary(viewOf(p.game, p.beeps)), shows);
+        QCOMPARE(board, expected);
         QCOMPARE(p.random->seeds, 1); // the load seeds, a new game never does
     }
 
