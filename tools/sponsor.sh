@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Debian sponsor runs on a new package, run here the same way (docs/packaging.md):
-#   tools/sponsor source   writes the source package (.dsc and its tarballs) into build/debian/,
+#   tools/sponsor.sh source   writes the source package (.dsc and its tarballs) into build/debian/,
 #                          made from what Git holds (HEAD), not from the working tree
-#   tools/sponsor debian [step...]
+#   tools/sponsor.sh debian [step...]
 #                          builds and judges it in clean Debian environments that mmdebstrap
 #                          makes from this machine's own apt sources: the steps environments,
 #                          sbuild (unshare mode), lintian, blhc, autopkgtest (unshare) and
@@ -23,7 +23,7 @@ sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
 
 die() {
-    echo "tools/sponsor: $*" >&2
+    echo "tools/sponsor.sh: $*" >&2
     exit 1
 }
 
@@ -265,7 +265,7 @@ debian)
     echo "every step passed: $out holds the packages and each step's log"
     ;;
 *)
-    echo "usage: tools/sponsor source|debian" >&2
+    echo "usage: tools/sponsor.sh source|debian" >&2
     exit 2
     ;;
 esac
