@@ -36,7 +36,7 @@ public:
     // What the fatal-error report says first (UTF-8), and the name it gives an error that does
     // not describe itself.
     static constexpr const char* fatalErrorText =
-        "Beklenmeyen bir hata oluştu; Rakamlik kapanacak.";
+        "Beklenmeyen bir hata oluştu. Rakamlik kapanacak.";
     static constexpr const char* unknownErrorText = "Bilinmeyen hata.";
 
 protected:

@@ -96,13 +96,13 @@ QString GameView::guessNews() const {
         words.append(toQString(digit));
     }
     QString news =
-        words.join(u' ') + QStringLiteral(": ") + toQString(markerName(row.score.value()));
+        words.join(u' ') + QStringLiteral(", ") + toQString(markerName(row.score.value()));
     if (row.score->exact == guessLength) {
         news += QStringLiteral(", ") + toQString(game_.message());
         if (const std::optional<Rating>& rating = game_.rating()) {
             const auto column = static_cast<std::size_t>(rating->column);
-            news += QStringLiteral(". ") + board_.ratingTitles.at(column)->text() + u' ' +
-                    toQString(rating->text);
+            news += QStringLiteral(". ") + board_.ratingTitles.at(column)->text() +
+                    QStringLiteral(", ") + toQString(rating->text);
         }
     }
     return news;

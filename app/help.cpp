@@ -78,7 +78,7 @@ rakam için bir tane.</p>
 <p>Kadranın dört göstergesi tahminlerinizi sayar: her tahmin bir göstergeyi bir adım ilerletir;
 her göstergede yedi adım vardır. 28 tahminden sonra kadran dolar, ama oyun sürer.</p>
 
-<h3><b>tebrikler</b> ve derece</h3>
+<h3>Kazanılan oyun ve derece</h3>
 <p>Dört mavi işaret gizli sayıyı bulduğunuzu gösterir: bilgisayar bip sesi çıkarır ve
 <b>tebrikler</b> yazar; tuş takımı ile <b>Bak</b> düğmesi yeni oyuna dek kilitlenir. Kazandığınız
 oyun, gizli sayıyı son tahmin de dâhil kaç tahminde bulduğunuza göre bir derece alır; dereceniz,
@@ -97,7 +97,7 @@ elediğinizi, hangilerinin gizli sayıda olduğunu düşündüğünüzü not etm
 <table cellspacing='0' cellpadding='2'>
 <tr><th align='left'>0'dan 9'a</th><td>Klavyedeki bir rakam tuşu (harflerin üstündeki sırada ya
 da sağdaki sayısal tuşlarda) tuş takımında o rakamın düğmesine basar; düğmesi gri görünen
-rakamın tuşu bir şey yapmaz.</td></tr>
+rakamın tuşu hiçbir şey yapmaz.</td></tr>
 <tr><th align='left'>Ctrl+N</th><td><b>Yeni</b> düğmesine basar: yeni bir oyun başlar.</td></tr>
 <tr><th align='left'>F1</th><td>Bu pencereyi açar. Bu pencere açıkken de oynayabilirsiniz.</td></tr>
 <tr><th align='left'>Ctrl+Q</th><td>Oyunu kapatır.</td></tr>
@@ -111,7 +111,7 @@ Yeni oyun, Nasıl oynanır, Hakkında, Çık.</td></tr>
 
 <h3>Ekran okuyucu</h3>
 <p>Ekran okuyucu (örneğin Orca) penceredeki düğmeleri, yazıları ve resimleri Türkçe seslendirir.
-Her değişiklik olur olmaz seslendirilir: tahminin rakamları ve işaretleri, <b>tebrikler</b> ve
+Her değişiklik olur olmaz seslendirilir: her tahmininizin rakamları ve işaretleri, <b>tebrikler</b> ve
 dereceniz, <b>Bak</b> düğmesine basınca gizli sayı, <b>Yeni</b> düğmesine basınca
 <b>Başarılar</b>, not düğmesinin yeni rengi.</p>
 )";
@@ -244,7 +244,7 @@ QDialog* makeAboutBox(QWidget* parent) {
         QStringLiteral(
             "<h3>Rakamlik %1</h3><p>Tek kişilik bir sayı bulmaca oyunu: bilgisayarın tuttuğu, "
             "rakamları birbirinden farklı dört basamaklı gizli sayıyı bulmaya çalışırsınız.</p>"
-            "<p>Telif hakkı © 2026 Rakamlik geliştiricileri</p>"
+            "<p>© 2026 Rakamlik geliştiricileri</p>"
             "<p>Bu program özgür yazılımdır: Özgür Yazılım Vakfının yayımladığı GNU Genel Kamu "
             "Lisansı'nın üçüncü sürümünün ya da (isterseniz) daha sonraki herhangi bir sürümünün "
             "koşulları altında onu yeniden dağıtabilir ve değiştirebilirsiniz.</p><p>Bu "

@@ -19,13 +19,12 @@ std::string gaugeName(int face) {
     if (face == stepsPerGauge) {
         return "dolu";
     }
-    // The part taken is marked, "7 adımdan 3'ü", with the possessive suffix the spoken number
-    // takes: biri, ikisi, üçü, dördü, beşi, altısı.
+    // The part taken, "7 adımdan üçü", in words: only ever heard, a number written with its
+    // suffix ("3'ü") is read as two words.
     static_assert(stepsPerGauge == 7);
-    constexpr std::array<const char*, stepsPerGauge> suffixes{"",   "'i", "'si", "'ü",
-                                                              "'ü", "'i", "'sı"};
-    return std::to_string(stepsPerGauge) + " adımdan " + std::to_string(face) +
-           suffixes.at(static_cast<std::size_t>(face));
+    constexpr std::array<const char*, stepsPerGauge> parts{"",      "biri", "ikisi", "üçü",
+                                                           "dördü", "beşi", "altısı"};
+    return std::to_string(stepsPerGauge) + " adımdan " + parts.at(static_cast<std::size_t>(face));
 }
 
 } // namespace rakamlik

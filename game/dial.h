@@ -23,7 +23,7 @@ struct DialStep {
 std::optional<DialStep> dialStep(int tryCount) noexcept;
 
 // What a screen reader hears of a gauge showing `face` (UTF-8): "boş" at rest, "dolu" when full,
-// and between them the steps run, "7 adımdan 3'ü".
+// and between them the steps run, "7 adımdan üçü".
 std::string gaugeName(int face);
 
 } // namespace rakamlik

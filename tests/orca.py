@@ -107,8 +107,8 @@ finally:
     print('Orca said:\n  ' + '\n  '.join(said))
     shutil.rmtree(work, ignore_errors=True)
 
-notices = [f'notification {" ".join(won)}.', f'notification {" ".join(lost)}: 4 kırmızı işaret.',
-           f'notification {" ".join(won)}: 4 mavi işaret, tebrikler. Şanslı %85.', 'notification Başarılar.',
+notices = [f'notification {" ".join(won)}.', f'notification {" ".join(lost)}, 4 kırmızı işaret.',
+           f'notification {" ".join(won)}, 4 mavi işaret, tebrikler. Şanslı, %85.', 'notification Başarılar.',
            'Nasıl oynanır dialog.', 'Rakamlik frame.']
 heard = iter(said)
 missing = [e for e in ['Rakamlik frame.', 'Yeni push button.', 'notification Başarılar.'] +

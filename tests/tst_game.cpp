@@ -275,8 +275,14 @@ private slots:
     void gaugeName_data() {
         QTest::addColumn<int>("face");
         QTest::addColumn<QString>("name");
-        const char* names[] = {"boş",           "7 adımdan 1'i", "7 adımdan 2'si", "7 adımdan 3'ü",
-                               "7 adımdan 4'ü", "7 adımdan 5'i", "7 adımdan 6'sı", "dolu"};
+        const char* names[] = {"boş",
+                               "7 adımdan biri",
+                               "7 adımdan ikisi",
+                               "7 adımdan üçü",
+                               "7 adımdan dördü",
+                               "7 adımdan beşi",
+                               "7 adımdan altısı",
+                               "dolu"};
         for (int face = 0; face <= stepsPerGauge; ++face) {
             QTest::addRow("face %d", face) << face << QString::fromUtf8(names[face]);
         }

@@ -335,21 +335,21 @@ private slots:
         QTest::newRow("at start-up") << u""_s << u"heard=|message=Q X T|guess=|open=|rating=none"_s;
         QTest::newRow("Yeni") << u"N"_s << u"heard=Başarılar|message=Başarılar|open=0123456789BM"_s;
         QTest::newRow("a guess") << u"N5234"_s
-                                 << u"heard=5 2 3 4: 1 mavi, 1 kırmızı işaret|guess=5234"
+                                 << u"heard=5 2 3 4, 1 mavi, 1 kırmızı işaret|guess=5234"
                                     "|row0=5234 1/1 1 mavi, 1 kırmızı işaret|row1= 0/0 "_s;
         QTest::newRow("typed digits are locked")
             << u"N523450"_s
-            << u"heard=5 2 3 4: 1 mavi, 1 kırmızı işaret|guess=50|open=12346789BM"_s;
+            << u"heard=5 2 3 4, 1 mavi, 1 kırmızı işaret|guess=50|open=12346789BM"_s;
         QTest::newRow("the ledger, newest first")
             << u"N134628505234"_s
             << u"row0=5234 1/1 1 mavi, 1 kırmızı işaret|row1=2850 0/4 4 kırmızı işaret"
-               "|row2=1346 0/0 bulunan rakam yok|row3= 0/0 |gauges=3000 7 adımdan 3'ü"_s;
+               "|row2=1346 0/0 bulunan rakam yok|row3= 0/0 |gauges=3000 7 adımdan üçü"_s;
         QTest::newRow("the dial full")
             << u"N"_s + u"1346"_s.repeated(29) << u"gauges=7777 dolu|rating=none"_s;
         QTest::newRow("the win") << u"N134650825"_s
-                                 << u"heard=5 0 8 2: 4 mavi işaret, tebrikler. Şanslı %85"
+                                 << u"heard=5 0 8 2, 4 mavi işaret, tebrikler. Şanslı, %85"
                                     "|message=tebrikler|guess=5082|open=M|rating=0 %85|beeps=1"
-                                    "|row0=5082 4/0 4 mavi işaret|gauges=2000 7 adımdan 2'si"_s;
+                                    "|row0=5082 4/0 4 mavi işaret|gauges=2000 7 adımdan ikisi"_s;
         QTest::newRow("Yeni after a win")
             << u"Nmm50825082N"_s
             << u"message=Başarılar|open=0123456789BM|rating=none|row0= 0/0 |gauges=0000 boş"
