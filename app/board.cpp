@@ -10,6 +10,7 @@ namespace {
 
 // The control as the kind of widget its role is played by.
 template <typename Widget> Widget* as(QWidget* widget) {
+    Q_ASSERT(qobject_cast<Widget*>(widget) != nullptr);
     return static_cast<Widget*>(widget);
 }
 
@@ -61,7 +62,7 @@ Board::Board(QWidget* window) {
     for (const design::Control& entry : table) {
         const design::Kind kind = design::kindOf(entry.role);
         if (kind == design::Kind::Button || kind == design::Kind::Panel) {
-            control(entry.role, entry.index)->raise();
+            control(entry.role, entry.index, entry.column)->raise();
         }
     }
     backdrop->lower();

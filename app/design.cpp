@@ -2,7 +2,8 @@
 #include "design.h"
 
 #include <array>
-#include <map>
+#include <cassert>
+#include <set>
 #include <utility>
 
 namespace rakamlik::design {
@@ -283,7 +284,8 @@ RoleFacts factsOf(Role role) {
     case Role::RatingValue:
         return {"ratingValue", Kind::Label, gaugeCount};
     }
-    return {"?", Kind::Label, 0}; // no role but those above: nothing takes this place
+    assert(!"a role without its facts");
+    return {"?", Kind::Label, 0}; // and validate() finds no place for it
 }
 
 constexpr std::array allRoles{
@@ -313,8 +315,8 @@ std::string nameOf(const Control& control) {
 
 std::vector<std::string> validate(std::span<const Control> table) {
     std::vector<std::string> faults;
-    // Each role's places as they are taken, by (index, column), with who took them.
-    std::map<std::pair<Role, std::pair<int, int>>, std::string> taken;
+    // Each role's places as they are taken, by (index, column).
+    std::set<std::pair<Role, std::pair<int, int>>> taken;
     for (const Control& control : table) {
         const std::string name = nameOf(control);
         const int columns = control.role == Role::LedgerCell ? guessLength : 1;
@@ -334,9 +336,7 @@ std::vector<std::string> validate(std::span<const Control> table) {
             faults.push_back(name + " lies in " + factsOf(control.parent).name +
                              ", which is no panel made before it");
         }
-        const auto [place, isNew] =
-            taken.try_emplace({control.role, {control.index, control.column}}, name);
-        if (!isNew) {
+        if (!taken.insert({control.role, {control.index, control.column}}).second) {
             faults.push_back(name + " is there twice");
         }
     }

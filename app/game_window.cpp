@@ -6,6 +6,7 @@
 
 #include "assets/pictures.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QKeySequence>
@@ -32,7 +33,8 @@ QWidget* readyForBoard(QWidget* window) {
     pictures::checkPresent();
     window->setObjectName(QStringLiteral("gameWindow"));
     window->setWindowTitle(QString::fromLatin1(design::windowTitle));
-    window->setWindowIcon(pictures::icon());
+    // Every window of the program's, the fatal-error box included, has the game's icon.
+    QApplication::setWindowIcon(pictures::icon());
     // The window opens at the board's size and can't be made smaller. A desktop may still
     // maximise it or make it full-screen (Wayland compositors insist on their own size for
     // both, and end a client that keeps another), and then the board stays centred on the grey.

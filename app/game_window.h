@@ -30,8 +30,6 @@ public:
     Game& gameForTesting() { return game_; }
 
     const Board& board() const { return board_; }
-    // The new game, the help, the About box and quitting, with their keys and the menu.
-    Commands& commands() { return *commands_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -34,7 +34,7 @@ namespace {
 // cannot say otherwise than the board. In the board's own size for the rating (8.25 points, 11
 // pixels), and with the counts' rows shaded instead of a grid of lines, so that it fits a help
 // narrowed beside the board.
-QString ratingTable(const std::array<QString, 4>& titles) {
+QString ratingTable(const std::array<QString, gaugeCount>& titles) {
     std::array<QString, gaugeCount> counts;
     std::array<QString, gaugeCount> texts;
     for (int guesses = 1; guesses <= dialSteps; ++guesses) {
@@ -159,7 +159,7 @@ QRect playedPart(const QWidget* board) {
 
 } // namespace
 
-HelpWindow::HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* parent)
+HelpWindow::HelpWindow(const std::array<QString, gaugeCount>& columnTitles, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Nasıl oynanır"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/dial.h"
+
 #include <QDialog>
 #include <QRect>
 #include <QString>
@@ -17,7 +19,8 @@ class HelpWindow : public QDialog {
 
 public:
     // `columnTitles` are the rating's column titles as the board shows them, from the left.
-    explicit HelpWindow(const std::array<QString, 4>& columnTitles, QWidget* parent = nullptr);
+    explicit HelpWindow(const std::array<QString, gaugeCount>& columnTitles,
+                        QWidget* parent = nullptr);
 
 signals:
     // The player asked for the About box.

@@ -24,7 +24,7 @@ void Game::newGame() {
     state_.tryCount = 0;
     state_.entryCount = 0;
     guess_.fill({});
-    unlockKeypad();
+    unlockKeypadAndReveal();
     clearMarkersAndDial();
     clearLedger();
     hideRating();
@@ -58,7 +58,7 @@ void Game::showTypedDigit() {
         state_.entryCount = 0;
         // Unlocking comes before the scoring, so a win's lock stands; the dial counts before the
         // scoring, so the rating counts the winning guess.
-        unlockKeypad();
+        unlockKeypadAndReveal();
         countOnDial();
         writeToLedger();
     }
@@ -93,7 +93,7 @@ void Game::scoreGuess() {
 void Game::endWonGame() {
     beep_();
     message_ = "tebrikler";
-    lockKeypad();
+    lockKeypadAndReveal();
     // A game won after more than 28 guesses gets no rating.
     rating_ = rakamlik::rating(state_.tryCount);
 }
@@ -114,12 +114,12 @@ void Game::memo(int digit) {
     state_.memoStates.at(k) = step.next;
 }
 
-void Game::lockKeypad() {
+void Game::lockKeypadAndReveal() {
     keypadOpen_.fill(false);
     revealOpen_ = false;
 }
 
-void Game::unlockKeypad() {
+void Game::unlockKeypadAndReveal() {
     keypadOpen_.fill(true);
     revealOpen_ = true;
 }

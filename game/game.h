@@ -76,15 +76,15 @@ private:
     void writeToLedger();  // scroll the ledger and write the guess at its top
     void scoreGuess();     // score the guess and mark it in the ledger
     void endWonGame();     // the end of a won game: the beep, "tebrikler", the lock, the rating
-    void lockKeypad();     // lock the keypad and "Bak"
-    void unlockKeypad();   // unlock the keypad and "Bak"
-    void clearMarkersAndDial(); // blank the ledger's markers, the dial back to rest
-    void hideRating();          // take the rating off the board
-    void resetMemoMarks();      // memo marks back to black
-    void countOnDial();         // count the guess on the dial
-    void clearLedger();         // empty the ledger's digits
-    void resetMemoStates();     // memo states back to 0
-    void openMemo();            // open the memo buttons
+    void lockKeypadAndReveal();   // lock the keypad and "Bak"
+    void unlockKeypadAndReveal(); // unlock the keypad and "Bak"
+    void clearMarkersAndDial();   // blank the ledger's markers, the dial back to rest
+    void hideRating();            // take the rating off the board
+    void resetMemoMarks();        // memo marks back to black
+    void countOnDial();           // count the guess on the dial
+    void clearLedger();           // empty the ledger's digits
+    void resetMemoStates();       // memo states back to 0
+    void openMemo();              // open the memo buttons
 
     GameState state_;
     std::unique_ptr<RandomSource> random_;
