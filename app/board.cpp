@@ -14,11 +14,13 @@ template <typename Widget> Widget* as(QWidget* widget) {
     return static_cast<Widget*>(widget);
 }
 
-// Every place of a role, filled with its controls.
+// Every place of a role, filled with its controls; for the ledger, the columns of one row.
 template <typename Widget, std::size_t n>
-void fill(std::array<Widget*, n>& places, const Board& board, design::Role role, int column = 0) {
+void fill(std::array<Widget*, n>& places, const Board& board, design::Role role, int row = -1) {
     for (std::size_t i = 0; i < n; ++i) {
-        places[i] = as<Widget>(board.control(role, static_cast<int>(i), column));
+        const int place = static_cast<int>(i);
+        places[i] =
+            as<Widget>(row < 0 ? board.control(role, place) : board.control(role, row, place));
     }
 }
 
@@ -39,12 +41,8 @@ Board::Board(QWidget* window) {
     reveal = as<Button>(control(Role::Reveal));
     fill(guess, *this, Role::Guess);
     message = as<Label>(control(Role::Message));
-    for (std::size_t column = 0; column < guessLength; ++column) {
-        std::array<Label*, ledgerRows> cells{};
-        fill(cells, *this, Role::LedgerCell, static_cast<int>(column));
-        for (std::size_t row = 0; row < ledgerRows; ++row) {
-            ledger.at(row).at(column) = cells.at(row);
-        }
+    for (std::size_t row = 0; row < ledgerRows; ++row) {
+        fill(ledger.at(row), *this, Role::LedgerCell, static_cast<int>(row));
     }
     fill(markers, *this, Role::Marker);
     fill(gauges, *this, Role::Gauge);
